@@ -1,0 +1,43 @@
+#include "appsetup.h"
+
+#include <QFont>
+#include <QIcon>
+#include <QLocale>
+#include <QStyleFactory>
+#include <cstdlib>
+
+// The pictures live in the app library's resources; a static library must register
+// them by hand, and only from outside any namespace.
+static void initResources() { Q_INIT_RESOURCE(resources); }
+
+namespace app {
+
+bool displayAvailable() {
+    const auto set = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v && *v;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+void setUpApplication(QApplication& application) {
+    initResources();
+    QApplication::setApplicationName(QStringLiteral("ΣΧΗμάτιος"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ΣΧΗμάτιος"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    QApplication::setDesktopFileName(QStringLiteral("schimatios"));
+    // The program ends when its last form unloads; the forms decide that, not Qt.
+    application.setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/icon16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/icon32.png"), QSize(32, 32));
+    QApplication::setWindowIcon(icon);
+}
+
+std::string systemDecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
+
+} // namespace app

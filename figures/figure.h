@@ -1,0 +1,33 @@
+#pragma once
+// What every figure window shares: the forms runtime, the number conversions, π′ and
+// the back button that all of them place at the same spot.
+#include "design.h"
+#include "form.h"
+#include "integer.h"
+#include "numfmt.h"
+#include "update.h"
+
+#include <cmath>
+#include <string>
+
+namespace figures {
+
+// The figure windows take π as the double nearest to this 15-digit decimal, never
+// the full-precision constant: the digits they show depend on it.
+inline constexpr double kPi = 3.14159265358979;
+
+// Degrees to radians, in this grouping.
+inline double radians(double degrees) { return ((2 * kPi) * degrees) / 360; }
+
+inline constexpr int kFigureWidth = 6030;
+inline constexpr int kFigureHeight = 4590;
+
+inline rt::ControlDesign backButton(std::string name, int tabIndex) {
+    return rt::button(std::move(name), 5040, 3960, 975, 615, tabIndex, rt::kBackPicture)
+        .spoken("Επιστροφή στο μενού");
+}
+
+// Str of a whole number of degrees, followed directly by the degree sign.
+inline std::string degrees(int value) { return rt::Str(value) + "°"; }
+
+} // namespace figures

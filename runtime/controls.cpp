@@ -1,0 +1,67 @@
+#include "controls.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+
+namespace rt {
+
+ScrollBar::ScrollBar(int min, int max, int value, QWidget* parent)
+    : QScrollBar(Qt::Vertical, parent) {
+    setRange(min, max);
+    setSingleStep(1);
+    setPageStep(1);
+    setValue(value);
+    setFocusPolicy(Qt::StrongFocus);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    // sliderMoved comes before value() follows the thumb, so both notifications are
+    // derived from valueChanged, told apart by whether the thumb is held.
+    connect(this, &QAbstractSlider::valueChanged, this, &ScrollBar::valueMoved);
+}
+
+void ScrollBar::valueMoved() {
+    if (isSliderDown())
+        emit scroll();
+    else
+        emit change();
+}
+
+TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(parent) {
+    setReadOnly(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setBoxText(text);
+}
+
+void TextBox::setBoxText(const QString& text) {
+    setText(text);
+    setCursorPosition(0);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+    // Qt's own menu would speak English: offer the two actions a reader needs, in Greek.
+    QMenu menu(this);
+    QAction* copyAction = menu.addAction(QStringLiteral("Αντιγραφή"), this, &QLineEdit::copy);
+    copyAction->setEnabled(hasSelectedText());
+    menu.addAction(QStringLiteral("Επιλογή όλων"), this, &QLineEdit::selectAll);
+    menu.exec(event->globalPos());
+}
+
+Label::Label(const QString& caption, QColor back, QColor fore, QWidget* parent)
+    : QLabel(caption, parent) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, back);
+    pal.setColor(QPalette::WindowText, fore);
+    setPalette(pal);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
+
+PictureButton::PictureButton(const QString& picture, QWidget* parent) : QPushButton(parent) {
+    const QPixmap pixmap(picture);
+    setIcon(QIcon(pixmap));
+    setIconSize(pixmap.size());
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(false);
+}
+
+} // namespace rt

@@ -1,0 +1,88 @@
+#include "surface.h"
+
+#include "design.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+namespace rt {
+
+namespace {
+QPointF toPixels(float x, float y) { return {x / kTwipsPerPixel, y / kTwipsPerPixel}; }
+} // namespace
+
+Surface::Surface(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+void Surface::cls() {
+    items_.clear();
+    currentX_ = 0;
+    currentY_ = 0;
+    update();
+}
+
+void Surface::line(float x1, float y1, float x2, float y2, QRgb colour) {
+    items_.push_back({DrawItem::Line, x1, y1, x2, y2, colour, {}});
+    update();
+}
+
+void Surface::circle(float x, float y, float radius, QRgb colour) {
+    items_.push_back({DrawItem::Circle, x, y, radius, 0, colour, {}});
+    update();
+}
+
+void Surface::print(const QString& text) {
+    items_.push_back({DrawItem::Text, currentX_, currentY_, 0, 0, foreColor_.rgb(), text});
+    currentX_ = 0;
+    currentY_ += static_cast<float>(fontMetrics().height() * kTwipsPerPixel);
+    update();
+}
+
+void Surface::setBackColor(QColor colour) {
+    backColor_ = colour;
+    update();
+}
+
+void Surface::paintTo(QPainter& painter) const {
+    painter.fillRect(rect(), backColor_);
+    painter.setFont(font());
+    for (const DrawItem& item : items_) {
+        // Lines and circles: one logical pixel, no antialiasing, so white stays white on
+        // blue; the device pixel ratio scales them crisply.
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(QColor(item.colour), 1));
+        painter.setBrush(Qt::NoBrush);
+        switch (item.kind) {
+        case DrawItem::Line:
+            painter.drawLine(toPixels(item.x1, item.y1), toPixels(item.x2, item.y2));
+            break;
+        case DrawItem::Circle: {
+            const qreal r = item.x2 / kTwipsPerPixel;
+            painter.drawEllipse(toPixels(item.x1, item.y1), r, r);
+            break;
+        }
+        case DrawItem::Text: {
+            painter.setRenderHint(QPainter::TextAntialiasing, true);
+            const QPointF topLeft = toPixels(item.x1, item.y1);
+            painter.drawText(QRectF(topLeft, QSizeF(width() + 1000, height() + 1000)),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, item.text);
+            break;
+        }
+        }
+    }
+}
+
+void Surface::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintTo(painter);
+}
+
+void Surface::closeEvent(QCloseEvent* event) {
+    if (onClose) {
+        event->ignore();
+        onClose();
+    } else {
+        event->accept();
+    }
+}
+
+} // namespace rt

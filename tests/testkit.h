@@ -1,0 +1,131 @@
+#pragma once
+// Shared by the suites: a program with recording services, and real mouse and keyboard
+// input on the scroll bars (thumb drags, arrow and trough clicks).
+#include "appsetup.h"
+#include "program.h"
+
+#include <QApplication>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace testkit {
+
+// Counts beeps and records End and runtime errors instead of acting on them.
+class RecordingServices : public rt::Services {
+  public:
+    int beeps = 0;
+    int ends = 0;
+    std::vector<int> errors;
+    void beep() override { ++beeps; }
+    void end() override { ++ends; }
+    void runtimeError(const rt::RuntimeError& e) override { errors.push_back(e.number()); }
+};
+
+// A fresh program on the recording services, started on its menu.
+struct Fixture {
+    RecordingServices services;
+    app::Program program{services, "."};
+
+    Fixture() { program.start(); }
+    ~Fixture() { flushDeletes(); }
+
+    rt::Form& form(const char* name) { return program.form(name); }
+    // Opens a figure through its menu button, as a student would.
+    rt::Form& open(const char* menuButton, const char* formName) {
+        QTest::mouseClick(program.form("Form1").control(menuButton), Qt::LeftButton);
+        flushDeletes();
+        return program.form(formName);
+    }
+    QStringList loaded() const {
+        QStringList names;
+        for (rt::Form* f : program.loadedForms())
+            names << f->name();
+        names.sort();
+        return names;
+    }
+    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
+
+inline QRect subControl(QScrollBar* bar, QStyle::SubControl which) {
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.subControls = QStyle::SC_None;
+    opt.activeSubControls = QStyle::SC_None;
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = bar->sliderPosition();
+    opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    opt.upsideDown = bar->invertedAppearance();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, bar);
+}
+
+// Presses the thumb, moves the mouse down (dy > 0) or up in `steps` moves, releases.
+inline void dragThumb(QScrollBar* bar, int dy, int steps = 10) {
+    const QPoint start = subControl(bar, QStyle::SC_ScrollBarSlider).center();
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, start);
+    for (int i = 1; i <= steps; ++i)
+        QTest::mouseMove(bar, start + QPoint(0, dy * i / steps));
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, start + QPoint(0, dy));
+}
+
+// Drags the thumb pixel by pixel until the bar shows `value` (or the drag can go no
+// further), then releases. Returns the values the bar passed through.
+inline std::vector<int> dragThumbTo(QScrollBar* bar, int value) {
+    std::vector<int> seen;
+    const QPoint start = subControl(bar, QStyle::SC_ScrollBarSlider).center();
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, start);
+    const int dir = value > bar->value() ? 1 : -1;
+    QPoint at = start;
+    for (int i = 0; i < 2000 && bar->value() != value; ++i) {
+        at += QPoint(0, dir);
+        QTest::mouseMove(bar, at);
+        if (seen.empty() || seen.back() != bar->value())
+            seen.push_back(bar->value());
+    }
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, at);
+    return seen;
+}
+
+inline void clickArrow(QScrollBar* bar, bool down) {
+    const QRect r = subControl(bar, down ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+inline void clickTrough(QScrollBar* bar, bool below) {
+    const QRect r = subControl(bar, below ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+// Steps a bar to `value` with the arrow keys, as a keyboard user would.
+inline void keyTo(QScrollBar* bar, int value) {
+    bar->setFocus();
+    while (bar->value() < value)
+        QTest::keyClick(bar, Qt::Key_Down);
+    while (bar->value() > value)
+        QTest::keyClick(bar, Qt::Key_Up);
+}
+
+inline QString text(rt::Form& form, const char* box) { return form.textBox(box)->text(); }
+
+inline QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The display list the update's drawing steps would leave on a cleared surface.
+std::vector<rt::DrawItem> drawnBy(const rt::Update& update, QRgb foreColour);
+
+// A QApplication set up as the program's, for the suites' main().
+#define TESTKIT_MAIN(TestClass)                                                                    \
+    int main(int argc, char** argv) {                                                              \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
+        QApplication application(argc, argv);                                                      \
+        app::setUpApplication(application);                                                        \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+} // namespace testkit

@@ -10,7 +10,7 @@ rt::Update update(int degrees);
 class Formangle : public rt::Form {
     Q_OBJECT
   public:
-    explicit Formangle(rt::Shell& shell) : rt::Form(shell, design()) {}
+    explicit Formangle(rt::Shell& shell) : rt::Form(shell, angle::design()) {}
 
   private:
     void wire() override;

@@ -10,7 +10,7 @@ rt::Update update(int radius);
 class Formk : public rt::Form {
     Q_OBJECT
   public:
-    explicit Formk(rt::Shell& shell) : rt::Form(shell, design()) {}
+    explicit Formk(rt::Shell& shell) : rt::Form(shell, circle::design()) {}
 
   private:
     void wire() override;

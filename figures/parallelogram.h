@@ -18,7 +18,7 @@ void DrawParallelogram(const Bars& bars, rt::Update& u);
 class Formparal : public rt::Form {
     Q_OBJECT
   public:
-    explicit Formparal(rt::Shell& shell) : rt::Form(shell, design()) {}
+    explicit Formparal(rt::Shell& shell) : rt::Form(shell, parallelogram::design()) {}
 
   private:
     void wire() override;

@@ -10,7 +10,7 @@ rt::Update DrawRectangle(int a, int b);
 class Formo : public rt::Form {
     Q_OBJECT
   public:
-    explicit Formo(rt::Shell& shell) : rt::Form(shell, design()) {}
+    explicit Formo(rt::Shell& shell) : rt::Form(shell, rectangle::design()) {}
 
   private:
     void wire() override;

@@ -27,7 +27,7 @@ void DrawSegment(const Bars& bars, std::string_view decimalSeparator, rt::Update
 class Formline : public rt::Form {
     Q_OBJECT
   public:
-    explicit Formline(rt::Shell& shell) : rt::Form(shell, design()) {}
+    explicit Formline(rt::Shell& shell) : rt::Form(shell, segment::design()) {}
 
   private:
     void wire() override;

@@ -10,7 +10,7 @@ rt::Update update(int side);
 class Formt : public rt::Form {
     Q_OBJECT
   public:
-    explicit Formt(rt::Shell& shell) : rt::Form(shell, design()) {}
+    explicit Formt(rt::Shell& shell) : rt::Form(shell, square::design()) {}
 
   private:
     void wire() override;

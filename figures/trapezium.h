@@ -31,7 +31,7 @@ void DrawTrapezium(const Bars& bars, rt::Update& u);
 class Formtra : public rt::Form {
     Q_OBJECT
   public:
-    explicit Formtra(rt::Shell& shell) : rt::Form(shell, design()) {}
+    explicit Formtra(rt::Shell& shell) : rt::Form(shell, trapezium::design()) {}
 
   private:
     void wire() override;

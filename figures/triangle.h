@@ -28,7 +28,7 @@ void DrawTriangle(const Bars& bars, rt::Update& u);
 class Formtri : public rt::Form {
     Q_OBJECT
   public:
-    explicit Formtri(rt::Shell& shell) : rt::Form(shell, design()) {}
+    explicit Formtri(rt::Shell& shell) : rt::Form(shell, triangle::design()) {}
 
   private:
     void wire() override;

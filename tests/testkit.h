@@ -82,11 +82,12 @@ inline std::vector<int> dragThumbTo(QScrollBar* bar, int value) {
     QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, start);
     const int dir = value > bar->value() ? 1 : -1;
     QPoint at = start;
+    int last = bar->value();
     for (int i = 0; i < 2000 && bar->value() != value; ++i) {
         at += QPoint(0, dir);
         QTest::mouseMove(bar, at);
-        if (seen.empty() || seen.back() != bar->value())
-            seen.push_back(bar->value());
+        if (bar->value() != last)
+            seen.push_back(last = bar->value());
     }
     QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, at);
     return seen;
@@ -109,6 +110,18 @@ inline void keyTo(QScrollBar* bar, int value) {
         QTest::keyClick(bar, Qt::Key_Down);
     while (bar->value() > value)
         QTest::keyClick(bar, Qt::Key_Up);
+}
+
+// Activates the form's window so that keys reach its focus widget.
+inline void activate(rt::Form& form) {
+    QApplication::setActiveWindow(form.window());
+    QVERIFY(QTest::qWaitForWindowActive(form.window()));
+}
+
+// Presses Tab on whatever has the focus and returns the widget that has it next.
+inline QWidget* tab() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return QApplication::focusWidget();
 }
 
 inline QString text(rt::Form& form, const char* box) { return form.textBox(box)->text(); }

@@ -131,6 +131,20 @@ inline QString q(const std::string& s) { return QString::fromStdString(s); }
 // The display list the update's drawing steps would leave on a cleared surface.
 std::vector<rt::DrawItem> drawnBy(const rt::Update& update, QRgb foreColour);
 
+// Whether the window's boxes and surface show exactly what the update writes and draws.
+// Boxes the update leaves alone are not looked at. On a mismatch `why` says where.
+bool shows(rt::Form& form, const rt::Update& update, QString* why = nullptr);
+
+// Str's grammar: leading blank or "-", no zero before the point, at most 15 significant
+// digits, the exponent form only outside [0.0001, 1E15); and the text reads back as the
+// same text (Str of the number it spells).
+bool wellFormedStr(const std::string& text);
+
+// Every end of every line meets an end of another line.
+bool closedOutline(const std::vector<rt::DrawItem>& items);
+
+inline bool near(float a, double b, double tolerance = 0.01) { return std::abs(a - b) <= tolerance; }
+
 // A QApplication set up as the program's, for the suites' main().
 #define TESTKIT_MAIN(TestClass)                                                                    \
     int main(int argc, char** argv) {                                                              \

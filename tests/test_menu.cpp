@@ -107,6 +107,24 @@ class TestMenu : public QObject {
         QCOMPARE(f.services.ends, 0);
     }
 
+    // The figure's close box unloads it; as the last window, that ends the program.
+    // With the credits open, the credits window is what remains.
+    void closeBox_data() { figureButtons_data(); }
+    void closeBox() {
+        QFETCH(QString, button);
+        QFETCH(QString, form);
+        for (bool withCredits : {false, true}) {
+            Fixture f;
+            if (withCredits)
+                QTest::mouseClick(f.form("Form1").control("Command9"), Qt::LeftButton);
+            rt::Form& figure = f.open(button.toUtf8().constData(), form.toUtf8().constData());
+            figure.window()->close();
+            QVERIFY(!figure.isLoaded());
+            QCOMPARE(f.loaded(), withCredits ? QStringList{"Formd"} : QStringList{});
+            QCOMPARE(f.services.ends, withCredits ? 0 : 1);
+        }
+    }
+
     // A second visit starts from the design: bar at its stored value, stored texts, no drawing.
     void secondVisitStartsFromDesign() {
         Fixture f;

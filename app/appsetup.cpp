@@ -23,14 +23,15 @@ bool displayAvailable() {
 void setUpApplication(QApplication& application) {
     initResources();
     QApplication::setApplicationName(QStringLiteral("ΣΧΗμάτιος"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ΣΧΗμάτιος"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QApplication::setDesktopFileName(QStringLiteral("schimatios"));
     // The program ends when its last form unloads; the forms decide that, not Qt.
     application.setQuitOnLastWindowClosed(false);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
+    // The largest face and size at which every caption fits the part of its label that
+    // the design leaves uncovered (several labels run under a text box or a bar).
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPixelSize(10);
     QApplication::setFont(font);
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/icon16.png"), QSize(16, 16));

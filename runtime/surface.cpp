@@ -13,28 +13,49 @@ QPointF toPixels(float x, float y) { return {x / kTwipsPerPixel, y / kTwipsPerPi
 
 Surface::Surface(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
+void Surface::invalidate(const DrawItem& item) {
+    QRectF area;
+    switch (item.kind) {
+    case DrawItem::Line:
+        area = QRectF(toPixels(item.x1, item.y1), toPixels(item.x2, item.y2)).normalized();
+        break;
+    case DrawItem::Circle: {
+        const qreal r = item.x2 / kTwipsPerPixel;
+        area = QRectF(toPixels(item.x1, item.y1) - QPointF(r, r), QSizeF(2 * r, 2 * r));
+        break;
+    }
+    case DrawItem::Text:
+        area = QRectF(toPixels(item.x1, item.y1), QSizeF(fontMetrics().size(0, item.text)));
+        break;
+    }
+    // Clamped to the window: a figure can reach far outside it.
+    const QRectF bounds = QRectF(rect()).adjusted(-4, -4, 4, 4);
+    update(area.adjusted(-2, -2, 2, 2).intersected(bounds).toAlignedRect());
+}
+
 void Surface::cls() {
+    for (const DrawItem& item : items_)
+        invalidate(item);
     items_.clear();
     currentX_ = 0;
     currentY_ = 0;
-    update();
 }
 
 void Surface::line(float x1, float y1, float x2, float y2, QRgb colour) {
     items_.push_back({DrawItem::Line, x1, y1, x2, y2, colour, {}});
-    update();
+    invalidate(items_.back());
 }
 
 void Surface::circle(float x, float y, float radius, QRgb colour) {
     items_.push_back({DrawItem::Circle, x, y, radius, 0, colour, {}});
-    update();
+    invalidate(items_.back());
 }
 
 void Surface::print(const QString& text) {
     items_.push_back({DrawItem::Text, currentX_, currentY_, 0, 0, foreColor_.rgb(), text});
+    invalidate(items_.back());
     currentX_ = 0;
     currentY_ += static_cast<float>(fontMetrics().height() * kTwipsPerPixel);
-    update();
 }
 
 void Surface::setBackColor(QColor colour) {

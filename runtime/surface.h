@@ -52,6 +52,9 @@ class Surface : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Repaints only where an item is or was, so the controls elsewhere are left alone.
+    void invalidate(const DrawItem& item);
+
     std::vector<DrawItem> items_;
     float currentX_ = 0, currentY_ = 0;
     QColor backColor_ = Qt::blue;

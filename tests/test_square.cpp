@@ -2,6 +2,8 @@
 #include "square.h"
 #include "testkit.h"
 
+#include <QScreen>
+
 using namespace testkit;
 namespace square = figures::square;
 
@@ -108,6 +110,26 @@ class TestSquare : public QObject {
         clickTrough(bar, true);
         QVERIFY(shows(w, square::update(8)));
         QCOMPARE(f.services.beeps, 1); // the menu's button only
+    }
+
+    // What reaches the screen: a smaller square leaves no trace of the larger one.
+    void screenKeepsNoStaleLines() {
+        Fixture f;
+        rt::Form& w = f.open("Command2", "Formt");
+        QVERIFY(QTest::qWaitForWindowExposed(w.window()));
+        auto* bar = w.scrollBar("hsbpleyra");
+        keyTo(bar, 10);
+        QCoreApplication::processEvents();
+        const auto grab = [&] {
+            return w.window()->screen()->grabWindow(w.window()->winId()).toImage();
+        };
+        QImage big = grab();
+        QCOMPARE(big.pixelColor(200, 500 / 15), QColor(Qt::white)); // top side at y = 500
+        keyTo(bar, 1);
+        QCoreApplication::processEvents();
+        QImage small = grab();
+        QCOMPARE(small.pixelColor(200, 500 / 15), QColor(Qt::blue));
+        QCOMPARE(small.pixelColor(90, 3200 / 15), QColor(Qt::white)); // top side at y = 3200
     }
 
     void design() {

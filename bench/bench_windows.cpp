@@ -1,0 +1,141 @@
+// Benchmarks of the figure windows: one update (bars read, computation, texts, display
+// list), one repaint of the surface into an image at device-pixel ratio 1 and 2, and a
+// sustained thumb drag through the event loop.
+#include "appsetup.h"
+#include "program.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <ctime>
+
+namespace {
+
+class SilentServices : public rt::Services {
+  public:
+    void beep() override {}
+    void end() override {}
+    void runtimeError(const rt::RuntimeError&) override {}
+};
+
+struct Window {
+    const char* name;
+    const char* button;
+    const char* form;
+    const char* bar;
+    int low, high; // two values the bar alternates between
+};
+
+const Window kWindows[] = {
+    {"square", "Command2", "Formt", "hsbpleyra", 5, 6},
+    {"circle", "Command1", "Formk", "hsbR", 5, 6},
+    {"angle", "Command8", "Formangle", "hsbgonia", 45, 46},
+    {"rectangle", "Command3", "Formo", "hsbpleyraa", 5, 6},
+    {"parallelogram", "Command10", "Formparal", "hsbgonia1", 45, 46},
+    {"triangle", "Command5", "Formtri", "hsbgoniaa", 45, 46},
+    {"trapezium", "Command6", "Formtra", "hsbgoniaa", 45, 46},
+    {"segment", "Command7", "Formline", "hsbdief", 4550, 4551},
+};
+
+struct Open {
+    SilentServices services;
+    app::Program program{services, "."};
+    rt::Form* form;
+    rt::ScrollBar* bar;
+    explicit Open(const Window& w) {
+        program.start();
+        QTest::mouseClick(program.form("Form1").control(w.button), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        form = &program.form(w.form);
+        bar = form->scrollBar(w.bar);
+    }
+};
+
+void update(benchmark::State& state, const Window& w) {
+    Open open(w);
+    bool flip = false;
+    for (auto _ : state) {
+        open.bar->setValue((flip = !flip) ? w.high : w.low); // a Change, as an arrow makes
+        benchmark::DoNotOptimize(open.form->window()->items().data());
+    }
+}
+
+void repaint(benchmark::State& state, const Window& w) {
+    Open open(w);
+    open.bar->setValue(w.high);
+    const qreal ratio = static_cast<qreal>(state.range(0));
+    rt::Surface* surface = open.form->window();
+    QImage image(surface->size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        surface->paintTo(painter);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+QRect thumb(QScrollBar* bar) {
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = bar->sliderPosition();
+    opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar);
+}
+
+// 10 000 thumb steps delivered as mouse moves, each one posted and dispatched by the
+// event loop; reports events per second and CPU time per event.
+void sustainedDrag(benchmark::State& state) {
+    Open open(kWindows[7]); // the segment: 18 001 values, a new one on nearly every pixel
+    QScrollBar* bar = open.bar;
+    constexpr int kSteps = 10000;
+    for (auto _ : state) {
+        bar->setValue(0);
+        const QPoint start = thumb(bar).center();
+        QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, start);
+        std::clock_t cpu0 = std::clock();
+        for (int i = 0; i < kSteps; ++i) {
+            const QPoint at = start + QPoint(0, i % 150);
+            auto* move = new QMouseEvent(QEvent::MouseMove, at, bar->mapToGlobal(at), Qt::NoButton,
+                                         Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::postEvent(bar, move);
+            QCoreApplication::processEvents();
+        }
+        const double cpu = double(std::clock() - cpu0) / CLOCKS_PER_SEC;
+        QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, start);
+        state.counters["cpu_us_per_event"] = cpu * 1e6 / kSteps;
+    }
+    state.counters["events_per_s"] =
+        benchmark::Counter(double(kSteps) * state.iterations(), benchmark::Counter::kIsRate);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    app::setUpApplication(application);
+    for (const Window& w : kWindows) {
+        benchmark::RegisterBenchmark((std::string("update/") + w.name).c_str(), update, w)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark((std::string("repaint/") + w.name).c_str(), repaint, w)
+            ->Arg(1)
+            ->Arg(2)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    benchmark::RegisterBenchmark("sustained_drag", sustainedDrag)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -96,7 +96,8 @@ void Form::show(const Form* inPlaceOf) {
         }
     }
     window_->show();
-    window_->raise();
+    if (!fresh)
+        window_->raise(); // a window shown again comes to the front
     window_->activateWindow();
 }
 

@@ -74,7 +74,7 @@ class TestLayout : public QObject {
                                     .arg(visible.height())));
         }
         f.unload();
-        Fixture::flushDeletes();
+        Fixture::settle();
     }
 };
 

@@ -100,7 +100,7 @@ class TestMenu : public QObject {
         QVERIFY(firstMenu.isNull()); // the menu's window is gone, not hidden
 
         QTest::mouseClick(figure.control(back.toStdString()), Qt::LeftButton);
-        Fixture::flushDeletes();
+        Fixture::settle();
         QCOMPARE(f.services.beeps, 2);
         QCOMPARE(f.loaded(), QStringList{"Form1"});
         QVERIFY(f.form("Form1").window()->isVisible());
@@ -133,7 +133,7 @@ class TestMenu : public QObject {
         QCOMPARE(square.scrollBar("hsbpleyra")->value(), 10);
         QCOMPARE(text(square, "txtpleyra"), QString(" 10"));
         QTest::mouseClick(square.control("Command2"), Qt::LeftButton);
-        Fixture::flushDeletes();
+        Fixture::settle();
         f.open("Command2", "Formt");
         QCOMPARE(square.scrollBar("hsbpleyra")->value(), 1);
         QCOMPARE(text(square, "txtpleyra"), QString("α"));
@@ -160,12 +160,12 @@ class TestMenu : public QObject {
         rt::Form& circle = f.open("Command1", "Formk");
         QCOMPARE(f.loaded(), (QStringList{"Formd", "Formk"}));
         QTest::mouseClick(circle.control("Command2"), Qt::LeftButton);
-        Fixture::flushDeletes();
+        Fixture::settle();
         QCOMPARE(f.loaded(), (QStringList{"Form1", "Formd"}));
         QCOMPARE(f.form("Formd").window(), credits.data());
 
         QTest::mouseClick(f.form("Formd").control("Command1(1)"), Qt::LeftButton);
-        Fixture::flushDeletes();
+        Fixture::settle();
         QCOMPARE(f.loaded(), QStringList{"Form1"});
         QCOMPARE(f.services.beeps, 5);
         QCOMPARE(f.services.ends, 0);

@@ -162,7 +162,7 @@ class TestRuntime : public QObject {
         shell.probe.unload();
         QVERIFY(!shell.probe.isLoaded());
         QCOMPARE(shell.unloads, 1);
-        Fixture::flushDeletes();
+        Fixture::settle();
         QVERIFY(old.isNull());
         shell.probe.show();
         QCOMPARE(shell.probe.scrollBar("hsb")->value(), 1);

@@ -223,7 +223,7 @@ class TestSegment : public QObject {
         QCOMPARE(text(w, "txtmhkos"), QString("000,01"));
         QCOMPARE(text(w, "txtdief3"), QString(" 5.55555555555556E-05 π rad"));
         QCOMPARE(text(w, "txtdief2"), QString("000° 00' 36\"/,0"));
-        Fixture::flushDeletes();
+        Fixture::settle();
     }
 };
 

@@ -168,7 +168,7 @@ class TestTrapezium : public QObject {
 
         // Closing the notice changes nothing in the trapezium window.
         QTest::mouseClick(notice.control("Command1"), Qt::LeftButton);
-        Fixture::flushDeletes();
+        Fixture::settle();
         QCOMPARE(f.services.beeps, beeps + 8);
         QCOMPARE(f.loaded(), QStringList{"Formtra"});
         QCOMPARE(boxes(w, kResultBoxes), accepted);

@@ -30,13 +30,13 @@ struct Fixture {
     app::Program program{services, "."};
 
     Fixture() { program.start(); }
-    ~Fixture() { flushDeletes(); }
+    ~Fixture() { settle(); }
 
     rt::Form& form(const char* name) { return program.form(name); }
     // Opens a figure through its menu button, as a student would.
     rt::Form& open(const char* menuButton, const char* formName) {
         QTest::mouseClick(program.form("Form1").control(menuButton), Qt::LeftButton);
-        flushDeletes();
+        settle();
         return program.form(formName);
     }
     QStringList loaded() const {
@@ -46,7 +46,12 @@ struct Fixture {
         names.sort();
         return names;
     }
-    static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // Lets the event loop run as the program's would: posted events, then the windows
+    // whose deletion a handler asked for.
+    static void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 };
 
 inline QRect subControl(QScrollBar* bar, QStyle::SubControl which) {

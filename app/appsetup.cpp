@@ -24,7 +24,7 @@ void setUpApplication(QApplication& application) {
     initResources();
     QApplication::setApplicationName(QStringLiteral("ΣΧΗμάτιος"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
-    QApplication::setDesktopFileName(QStringLiteral("schimatios"));
+    QApplication::setDesktopFileName(QStringLiteral("gr.schimatios.Schimatios"));
     // The program ends when its last form unloads; the forms decide that, not Qt.
     application.setQuitOnLastWindowClosed(false);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# `cmake --install` puts every file in its standard place, and the desktop entry and
+# AppStream metainfo pass their validators.
+set -euo pipefail
+build="$1"
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+id=gr.schimatios.Schimatios
+for f in bin/schimatios share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/icons/hicolor/16x16/apps/$id.png share/icons/hicolor/32x32/apps/$id.png \
+         share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/64x64/apps/$id.png \
+         share/icons/hicolor/128x128/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg; do
+  [ -f "$prefix/$f" ] || { echo "missing: $f"; exit 1; }
+done
+[ -x "$prefix/bin/schimatios" ] || { echo "not executable: bin/schimatios"; exit 1; }
+file "$prefix/share/icons/hicolor/48x48/apps/$id.png" | grep -q '48 x 48' || { echo "48x48 icon is not 48 x 48"; exit 1; }
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+grep -q 'release version="1.00.0030"' "$prefix/share/metainfo/$id.metainfo.xml"
+echo "install check passed"

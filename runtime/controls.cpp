@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 
 namespace rt {
@@ -62,6 +63,13 @@ PictureButton::PictureButton(const QString& picture, QWidget* parent) : QPushBut
     setIconSize(pixmap.size());
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Enter || event->key() == Qt::Key_Return)
+        click();
+    else
+        QPushButton::keyPressEvent(event);
 }
 
 } // namespace rt

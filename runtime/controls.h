@@ -49,6 +49,10 @@ class PictureButton : public QPushButton {
     Q_OBJECT
   public:
     PictureButton(const QString& picture, QWidget* parent);
+
+  protected:
+    // Enter and Return press the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace rt

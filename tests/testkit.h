@@ -32,7 +32,7 @@ struct Fixture {
     Fixture() { program.start(); }
     ~Fixture() { settle(); }
 
-    rt::Form& form(const char* name) { return program.form(name); }
+    rt::Form& form(std::string_view name) { return program.form(name); }
     // Opens a figure through its menu button, as a student would.
     rt::Form& open(const char* menuButton, const char* formName) {
         QTest::mouseClick(program.form("Form1").control(menuButton), Qt::LeftButton);

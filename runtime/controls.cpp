@@ -3,8 +3,22 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 
 namespace rt {
+
+namespace {
+// The style's own focus cue is faint or missing on bars and picture buttons; on the blue
+// windows a keyboard user needs to see at once which control the keys will move.
+void paintFocusRing(QWidget* widget) {
+    if (!widget->hasFocus())
+        return;
+    QPainter painter(widget);
+    painter.setPen(QPen(QColor(255, 200, 0), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1));
+}
+} // namespace
 
 ScrollBar::ScrollBar(int min, int max, int value, QWidget* parent)
     : QScrollBar(Qt::Vertical, parent) {
@@ -17,6 +31,11 @@ ScrollBar::ScrollBar(int min, int max, int value, QWidget* parent)
     // sliderMoved comes before value() follows the thumb, so both notifications are
     // derived from valueChanged, told apart by whether the thumb is held.
     connect(this, &QAbstractSlider::valueChanged, this, &ScrollBar::valueMoved);
+}
+
+void ScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    paintFocusRing(this);
 }
 
 void ScrollBar::valueMoved() {
@@ -63,6 +82,11 @@ PictureButton::PictureButton(const QString& picture, QWidget* parent) : QPushBut
     setIconSize(pixmap.size());
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
+}
+
+void PictureButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    paintFocusRing(this);
 }
 
 void PictureButton::keyPressEvent(QKeyEvent* event) {

@@ -21,6 +21,9 @@ class ScrollBar : public QScrollBar {
     void scroll();
     void change();
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     void valueMoved();
 };
@@ -53,6 +56,7 @@ class PictureButton : public QPushButton {
   protected:
     // Enter and Return press the focused button, as Space does.
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace rt

@@ -121,6 +121,21 @@ class TestAccess : public QObject {
         QCOMPARE(spokenName(w.control(control.toStdString())), name);
     }
 
+    // The focused bar and button wear an amber ring on the blue window; others do not.
+    void focusIsVisible() {
+        Fixture f;
+        rt::Form& w = f.open("Command2", "Formt");
+        activate(w);
+        const QColor amber(255, 200, 0);
+        for (const char* name : {"hsbpleyra", "Command2"}) {
+            QWidget* control = w.control(name);
+            QVERIFY(control->grab().toImage().pixelColor(1, control->height() / 2) != amber);
+            control->setFocus();
+            QVERIFY(control->hasFocus());
+            QCOMPARE(control->grab().toImage().pixelColor(1, control->height() / 2), amber);
+        }
+    }
+
     void greekContextMenuOnBoxes() {
         Fixture f;
         rt::Form& w = f.open("Command2", "Formt");

@@ -8,7 +8,9 @@
 
 // The pictures live in the app library's resources; a static library must register
 // them by hand, and only from outside any namespace.
-static void initResources() { Q_INIT_RESOURCE(resources); }
+static void initResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace app {
 
@@ -39,6 +41,8 @@ void setUpApplication(QApplication& application) {
     QApplication::setWindowIcon(icon);
 }
 
-std::string systemDecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
+std::string systemDecimalSeparator() {
+    return QLocale::system().decimalPoint().toStdString();
+}
 
 } // namespace app

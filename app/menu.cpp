@@ -39,8 +39,8 @@ struct FigureButton {
     const char* form;
 };
 constexpr FigureButton kFigureButtons[] = {
-    {"Command7", "Formline"}, {"Command8", "Formangle"},  {"Command2", "Formt"},
-    {"Command3", "Formo"},    {"Command1", "Formk"},      {"Command5", "Formtri"},
+    {"Command7", "Formline"},   {"Command8", "Formangle"}, {"Command2", "Formt"},
+    {"Command3", "Formo"},      {"Command1", "Formk"},     {"Command5", "Formtri"},
     {"Command10", "Formparal"}, {"Command6", "Formtra"},
 };
 } // namespace

@@ -19,7 +19,9 @@ const FormDesign& noticeDesign() {
     return d;
 }
 
-void Formm::wire() { onClick("Command1", [this] { Command1_Click(); }); }
+void Formm::wire() {
+    onClick("Command1", [this] { Command1_Click(); });
+}
 
 void Formm::Command1_Click() {
     services().beep();

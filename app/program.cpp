@@ -47,7 +47,9 @@ Program::Program(rt::Services& services, std::string decimalSeparator)
 
 Program::~Program() = default;
 
-void Program::start() { form("Form1").show(); }
+void Program::start() {
+    form("Form1").show();
+}
 
 rt::Form& Program::form(std::string_view name) {
     auto it = forms_.find(name);
@@ -62,8 +64,7 @@ rt::Form& Program::form(std::string_view name) {
 
 void Program::formUnloaded(rt::Form&) {
     // The program ends when its last window goes.
-    if (loadedForms().empty())
-        services_.end();
+    if (loadedForms().empty()) services_.end();
 }
 
 std::vector<rt::Form*> Program::forms() const {
@@ -76,8 +77,7 @@ std::vector<rt::Form*> Program::forms() const {
 std::vector<rt::Form*> Program::loadedForms() const {
     std::vector<rt::Form*> out;
     for (const auto& [name, f] : forms_)
-        if (f->isLoaded())
-            out.push_back(f.get());
+        if (f->isLoaded()) out.push_back(f.get());
     return out;
 }
 

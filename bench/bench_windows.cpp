@@ -88,7 +88,8 @@ QRect thumb(QScrollBar* bar) {
     opt.sliderValue = bar->value();
     opt.singleStep = bar->singleStep();
     opt.pageStep = bar->pageStep();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar);
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider,
+                                        bar);
 }
 
 // 10 000 thumb steps delivered as mouse moves, each one posted and dispatched by the

@@ -45,10 +45,16 @@ void Formangle::wire() {
     onClick("Command1", [this] { Command1_Click(); });
 }
 
-void Formangle::hsbgonia_Change() { apply(update(value("hsbgonia"))); }
+void Formangle::hsbgonia_Change() {
+    apply(update(value("hsbgonia")));
+}
 
-void Formangle::hsbgonia_Scroll() { hsbgonia_Change(); }
+void Formangle::hsbgonia_Scroll() {
+    hsbgonia_Change();
+}
 
-void Formangle::Command1_Click() { replaceWith("Form1"); }
+void Formangle::Command1_Click() {
+    replaceWith("Form1");
+}
 
 } // namespace figures::angle

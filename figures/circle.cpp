@@ -47,10 +47,16 @@ void Formk::wire() {
     onClick("Command2", [this] { Command2_Click(); });
 }
 
-void Formk::hsbR_Change() { apply(update(value("hsbR"))); }
+void Formk::hsbR_Change() {
+    apply(update(value("hsbR")));
+}
 
-void Formk::hsbR_Scroll() { hsbR_Change(); }
+void Formk::hsbR_Scroll() {
+    hsbR_Change();
+}
 
-void Formk::Command2_Click() { replaceWith("Form1"); }
+void Formk::Command2_Click() {
+    replaceWith("Form1");
+}
 
 } // namespace figures::circle

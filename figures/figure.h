@@ -17,7 +17,9 @@ namespace figures {
 inline constexpr double kPi = 3.14159265358979;
 
 // Degrees to radians, in this grouping.
-inline double radians(double degrees) { return ((2 * kPi) * degrees) / 360; }
+inline double radians(double degrees) {
+    return ((2 * kPi) * degrees) / 360;
+}
 
 inline constexpr int kFigureWidth = 6030;
 inline constexpr int kFigureHeight = 4590;
@@ -28,6 +30,8 @@ inline rt::ControlDesign backButton(std::string name, int tabIndex) {
 }
 
 // Str of a whole number of degrees, followed directly by the degree sign.
-inline std::string degrees(int value) { return rt::Str(value) + "°"; }
+inline std::string degrees(int value) {
+    return rt::Str(value) + "°";
+}
 
 } // namespace figures

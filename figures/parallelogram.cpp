@@ -82,15 +82,23 @@ void Formparal::wire() {
     onClick("Command2", [this] { Command2_Click(); });
 }
 
-void Formparal::hsbpleurac_Scroll() { RefreshFigure(); }
-void Formparal::hsbpleurad_Scroll() { RefreshFigure(); }
-void Formparal::hsbgonia1_Scroll() { RefreshFigure(); }
+void Formparal::hsbpleurac_Scroll() {
+    RefreshFigure();
+}
+void Formparal::hsbpleurad_Scroll() {
+    RefreshFigure();
+}
+void Formparal::hsbgonia1_Scroll() {
+    RefreshFigure();
+}
 
 void Formparal::RefreshFigure() {
     apply(parallelogram::RefreshFigure(
         {value("hsbpleurac"), value("hsbpleurad"), value("hsbgonia1")}));
 }
 
-void Formparal::Command2_Click() { replaceWith("Form1"); }
+void Formparal::Command2_Click() {
+    replaceWith("Form1");
+}
 
 } // namespace figures::parallelogram

@@ -59,14 +59,20 @@ void Formo::wire() {
     onClick("Command2", [this] { Command2_Click(); });
 }
 
-void Formo::hsbpleyraa_Scroll() { DrawRectangle(); }
+void Formo::hsbpleyraa_Scroll() {
+    DrawRectangle();
+}
 
-void Formo::hsbpleyrab_Scroll() { DrawRectangle(); }
+void Formo::hsbpleyrab_Scroll() {
+    DrawRectangle();
+}
 
 void Formo::DrawRectangle() {
     apply(rectangle::DrawRectangle(value("hsbpleyraa"), value("hsbpleyrab")));
 }
 
-void Formo::Command2_Click() { replaceWith("Form1"); }
+void Formo::Command2_Click() {
+    replaceWith("Form1");
+}
 
 } // namespace figures::rectangle

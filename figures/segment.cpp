@@ -52,8 +52,7 @@ Dms degreesMinutesSeconds(double phi) {
         r.S = r.S + 1;
         r.F = 0;
     }
-    if (r.F <= 0.00001)
-        r.F = 0;
+    if (r.F <= 0.00001) r.F = 0;
     return r;
 }
 
@@ -102,7 +101,9 @@ void Formline::wire() {
     onClick("Command1", [this] { Command1_Click(); });
 }
 
-Bars Formline::bars() const { return {value("hsbmhkos"), value("hsbdief")}; }
+Bars Formline::bars() const {
+    return {value("hsbmhkos"), value("hsbdief")};
+}
 
 void Formline::hsbmhkos_Scroll() {
     apply(segment::hsbmhkos_Scroll(bars(), shell().decimalSeparator()));
@@ -112,6 +113,8 @@ void Formline::hsbdief_Scroll() {
     apply(segment::hsbdief_Scroll(bars(), shell().decimalSeparator()));
 }
 
-void Formline::Command1_Click() { replaceWith("Form1"); }
+void Formline::Command1_Click() {
+    replaceWith("Form1");
+}
 
 } // namespace figures::segment

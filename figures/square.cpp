@@ -52,10 +52,16 @@ void Formt::wire() {
     onClick("Command2", [this] { Command2_Click(); });
 }
 
-void Formt::hsbpleyra_Change() { apply(update(value("hsbpleyra"))); }
+void Formt::hsbpleyra_Change() {
+    apply(update(value("hsbpleyra")));
+}
 
-void Formt::hsbpleyra_Scroll() { hsbpleyra_Change(); }
+void Formt::hsbpleyra_Scroll() {
+    hsbpleyra_Change();
+}
 
-void Formt::Command2_Click() { replaceWith("Form1"); }
+void Formt::Command2_Click() {
+    replaceWith("Form1");
+}
 
 } // namespace figures::square

@@ -113,16 +113,26 @@ void Formtra::wire() {
     onClick("Command1", [this] { Command1_Click(); });
 }
 
-void Formtra::hsbgoniaa_Scroll() { RefreshFigure(); }
-void Formtra::hsbgoniab_Scroll() { RefreshFigure(); }
-void Formtra::hsbpleuraa_Scroll() { RefreshFigure(); }
-void Formtra::hsbpleurag_Scroll() { RefreshFigure(); }
+void Formtra::hsbgoniaa_Scroll() {
+    RefreshFigure();
+}
+void Formtra::hsbgoniab_Scroll() {
+    RefreshFigure();
+}
+void Formtra::hsbpleuraa_Scroll() {
+    RefreshFigure();
+}
+void Formtra::hsbpleurag_Scroll() {
+    RefreshFigure();
+}
 
 void Formtra::RefreshFigure() {
     apply(trapezium::RefreshFigure(
         {value("hsbgoniaa"), value("hsbgoniab"), value("hsbpleuraa"), value("hsbpleurag")}));
 }
 
-void Formtra::Command1_Click() { replaceWith("Form1"); }
+void Formtra::Command1_Click() {
+    replaceWith("Form1");
+}
 
 } // namespace figures::trapezium

@@ -98,14 +98,22 @@ void Formtri::wire() {
     onClick("Command1", [this] { Command1_Click(); });
 }
 
-void Formtri::hsbgoniaa_Scroll() { RefreshFigure(); }
-void Formtri::hsbgoniag_Scroll() { RefreshFigure(); }
-void Formtri::hsbpleurab_Scroll() { RefreshFigure(); }
+void Formtri::hsbgoniaa_Scroll() {
+    RefreshFigure();
+}
+void Formtri::hsbgoniag_Scroll() {
+    RefreshFigure();
+}
+void Formtri::hsbpleurab_Scroll() {
+    RefreshFigure();
+}
 
 void Formtri::RefreshFigure() {
     apply(triangle::RefreshFigure({value("hsbgoniaa"), value("hsbgoniag"), value("hsbpleurab")}));
 }
 
-void Formtri::Command1_Click() { replaceWith("Form1"); }
+void Formtri::Command1_Click() {
+    replaceWith("Form1");
+}
 
 } // namespace figures::triangle

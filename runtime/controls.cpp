@@ -11,8 +11,7 @@ namespace {
 // The style's own focus cue is faint or missing on bars and picture buttons; on the blue
 // windows a keyboard user needs to see at once which control the keys will move.
 void paintFocusRing(QWidget* widget) {
-    if (!widget->hasFocus())
-        return;
+    if (!widget->hasFocus()) return;
     QPainter painter(widget);
     painter.setPen(QPen(QColor(255, 200, 0), 2));
     painter.setBrush(Qt::NoBrush);

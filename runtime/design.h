@@ -16,7 +16,7 @@ struct ControlDesign {
     std::string name{}; // the widget's objectName: "hsbpleyra", "Label3(1)"
     int left = 0, top = 0, width = 0, height = 0;
     int tabIndex = 0;
-    std::string text{}; // caption of a label, stored text of a text box
+    std::string text{};              // caption of a label, stored text of a text box
     int min = 0, max = 0, value = 0; // scroll bars; SmallChange and LargeChange are 1
     std::string picture{};           // button picture, a Qt resource path
     std::string toolTip{};
@@ -43,14 +43,20 @@ struct FormDesign {
 
 inline ControlDesign control(ControlKind kind, std::string name, int left, int top, int width,
                              int height, int tabIndex) {
-    ControlDesign c{.kind = kind, .name = std::move(name), .left = left, .top = top,
-                    .width = width, .height = height, .tabIndex = tabIndex};
+    ControlDesign c{.kind = kind,
+                    .name = std::move(name),
+                    .left = left,
+                    .top = top,
+                    .width = width,
+                    .height = height,
+                    .tabIndex = tabIndex};
     return c;
 }
 
-inline ControlDesign label(std::string name, int left, int top, int width, int height,
-                           int tabIndex, std::string caption) {
-    ControlDesign c = control(ControlKind::Label, std::move(name), left, top, width, height, tabIndex);
+inline ControlDesign label(std::string name, int left, int top, int width, int height, int tabIndex,
+                           std::string caption) {
+    ControlDesign c =
+        control(ControlKind::Label, std::move(name), left, top, width, height, tabIndex);
     c.text = std::move(caption);
     return c;
 }
@@ -87,6 +93,8 @@ inline const char* const kBackPicture = ":/pictures/back.bmp";
 
 // Twips to logical pixels: 15 twips a pixel at 96 DPI.
 inline constexpr int kTwipsPerPixel = 15;
-inline int pixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+inline int pixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 
 } // namespace rt

@@ -9,13 +9,19 @@
 namespace rt {
 
 namespace {
-QColor colour(std::uint32_t rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QColor colour(std::uint32_t rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 } // namespace
 
 Form::Form(Shell& shell, const FormDesign& design) : shell_(shell), design_(design) {}
 
-Form::~Form() { delete window_.data(); }
+Form::~Form() {
+    delete window_.data();
+}
 
 void Form::load() {
     auto* window = new Surface();
@@ -32,11 +38,9 @@ void Form::load() {
     // Labels first: they lie beneath every other control they overlap.
     std::vector<const ControlDesign*> order;
     for (const auto& c : design_.controls)
-        if (c.kind == ControlKind::Label)
-            order.push_back(&c);
+        if (c.kind == ControlKind::Label) order.push_back(&c);
     for (const auto& c : design_.controls)
-        if (c.kind != ControlKind::Label)
-            order.push_back(&c);
+        if (c.kind != ControlKind::Label) order.push_back(&c);
 
     controls_.clear();
     std::vector<std::pair<int, QWidget*>> tabOrder;
@@ -57,10 +61,8 @@ void Form::load() {
             break;
         }
         widget->setObjectName(qs(c->name));
-        widget->setGeometry(pixels(c->left), pixels(c->top), pixels(c->width),
-                            pixels(c->height));
-        if (!c->toolTip.empty())
-            widget->setToolTip(qs(c->toolTip));
+        widget->setGeometry(pixels(c->left), pixels(c->top), pixels(c->width), pixels(c->height));
+        if (!c->toolTip.empty()) widget->setToolTip(qs(c->toolTip));
         if (!c->accessibleName.empty())
             widget->setAccessibleName(qs(c->accessibleName));
         else if (c->kind == ControlKind::Label)
@@ -68,15 +70,13 @@ void Form::load() {
         else if (!c->toolTip.empty())
             widget->setAccessibleName(qs(c->toolTip).trimmed());
         controls_.insert(qs(c->name), widget);
-        if (c->kind != ControlKind::Label)
-            tabOrder.emplace_back(c->tabIndex, widget);
+        if (c->kind != ControlKind::Label) tabOrder.emplace_back(c->tabIndex, widget);
     }
     std::sort(tabOrder.begin(), tabOrder.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    if (!tabOrder.empty())
-        tabOrder.front().second->setFocus();
+    if (!tabOrder.empty()) tabOrder.front().second->setFocus();
 
     window_ = window;
     wire();
@@ -84,8 +84,7 @@ void Form::load() {
 
 void Form::show(const Form* inPlaceOf) {
     const bool fresh = !isLoaded();
-    if (fresh)
-        load();
+    if (fresh) load();
     if (fresh) {
         if (inPlaceOf && inPlaceOf->isLoaded()) {
             window_->move(inPlaceOf->window()->pos());
@@ -96,14 +95,12 @@ void Form::show(const Form* inPlaceOf) {
         }
     }
     window_->show();
-    if (!fresh)
-        window_->raise(); // a window shown again comes to the front
+    if (!fresh) window_->raise(); // a window shown again comes to the front
     window_->activateWindow();
 }
 
 void Form::unload() {
-    if (!isLoaded())
-        return;
+    if (!isLoaded()) return;
     Surface* window = window_;
     window_ = nullptr;
     controls_.clear();
@@ -126,7 +123,9 @@ TextBox* Form::textBox(std::string_view name) const {
     return qobject_cast<TextBox*>(control(name));
 }
 
-int Form::value(std::string_view bar) const { return scrollBar(bar)->value(); }
+int Form::value(std::string_view bar) const {
+    return scrollBar(bar)->value();
+}
 
 void Form::apply(const Update& update) {
     for (const Step& step : update.steps()) {

@@ -21,14 +21,12 @@ const char* describe(RuntimeError::Number number) {
 RuntimeError::RuntimeError(Number number) : std::runtime_error(describe(number)), number_(number) {}
 
 int checked16(long value) {
-    if (value < -32768 || value > 32767)
-        throw RuntimeError(RuntimeError::Overflow);
+    if (value < -32768 || value > 32767) throw RuntimeError(RuntimeError::Overflow);
     return static_cast<int>(value);
 }
 
 double checkedDouble(double value) {
-    if (!std::isfinite(value))
-        throw RuntimeError(RuntimeError::FloatingPoint);
+    if (!std::isfinite(value)) throw RuntimeError(RuntimeError::FloatingPoint);
     return value;
 }
 

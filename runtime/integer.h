@@ -19,9 +19,15 @@ class RuntimeError : public std::runtime_error {
 
 // Integer results outside -32768..32767 raise the overflow error.
 int checked16(long value);
-inline int add16(int a, int b) { return checked16(static_cast<long>(a) + b); }
-inline int sub16(int a, int b) { return checked16(static_cast<long>(a) - b); }
-inline int mul16(int a, int b) { return checked16(static_cast<long>(a) * b); }
+inline int add16(int a, int b) {
+    return checked16(static_cast<long>(a) + b);
+}
+inline int sub16(int a, int b) {
+    return checked16(static_cast<long>(a) - b);
+}
+inline int mul16(int a, int b) {
+    return checked16(static_cast<long>(a) * b);
+}
 
 // The floating-point status test after a division or a coordinate: an invalid
 // operation, a division by zero or an overflow raise the floating-point error.

@@ -20,15 +20,13 @@ std::string Str(int value) {
 }
 
 std::string Str(double value) {
-    if (!std::isfinite(value))
-        throw RuntimeError(RuntimeError::FloatingPoint);
-    if (value == 0.0)
-        return " 0";
+    if (!std::isfinite(value)) throw RuntimeError(RuntimeError::FloatingPoint);
+    if (value == 0.0) return " 0";
 
     // 15 significant digits, correctly rounded: d.dddddddddddddde±XX
     char buf[40];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                             std::chars_format::scientific, 14);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
     const auto ePos = sci.find('e');
     std::string digits;
@@ -36,8 +34,7 @@ std::string Str(double value) {
     digits.append(sci.substr(2, ePos - 2));
     int exponent = 0;
     std::string_view expText = sci.substr(ePos + 1);
-    if (expText.front() == '+')
-        expText.remove_prefix(1);
+    if (expText.front() == '+') expText.remove_prefix(1);
     std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
@@ -52,8 +49,7 @@ std::string Str(double value) {
         out += 'E';
         out += exponent < 0 ? '-' : '+';
         const int magnitude = std::abs(exponent);
-        if (magnitude < 10)
-            out += '0';
+        if (magnitude < 10) out += '0';
         out += std::to_string(magnitude);
     } else if (exponent >= 0) {
         const auto whole = static_cast<std::size_t>(exponent) + 1;
@@ -74,20 +70,19 @@ std::string Str(double value) {
 }
 
 std::string Format(double value, std::string_view pattern, std::string_view decimalSeparator) {
-    if (!std::isfinite(value))
-        throw RuntimeError(RuntimeError::FloatingPoint);
+    if (!std::isfinite(value)) throw RuntimeError(RuntimeError::FloatingPoint);
     const auto point = pattern.find('.');
     const std::string_view wholePattern = pattern.substr(0, point);
     const std::string_view decimalPattern =
         point == std::string_view::npos ? std::string_view{} : pattern.substr(point + 1);
-    const auto wholeDigits = static_cast<std::size_t>(
-        std::count(wholePattern.begin(), wholePattern.end(), '0'));
-    const auto decimals = static_cast<int>(
-        std::count(decimalPattern.begin(), decimalPattern.end(), '0'));
+    const auto wholeDigits =
+        static_cast<std::size_t>(std::count(wholePattern.begin(), wholePattern.end(), '0'));
+    const auto decimals =
+        static_cast<int>(std::count(decimalPattern.begin(), decimalPattern.end(), '0'));
 
     char buf[400];
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed,
-                             decimals);
+    auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, decimals);
     std::string_view fixed(buf, static_cast<std::size_t>(res.ptr - buf));
     const auto dot = fixed.find('.');
     std::string_view whole = fixed.substr(0, dot);
@@ -98,10 +93,8 @@ std::string Format(double value, std::string_view pattern, std::string_view deci
 
     const bool allZero = whole.empty() && fraction.find_first_not_of('0') == std::string_view::npos;
     std::string out;
-    if (value < 0 && !allZero)
-        out += '-';
-    if (whole.size() < wholeDigits)
-        out.append(wholeDigits - whole.size(), '0');
+    if (value < 0 && !allZero) out += '-';
+    if (whole.size() < wholeDigits) out.append(wholeDigits - whole.size(), '0');
     out += whole;
     if (point != std::string_view::npos) {
         out += decimalSeparator;

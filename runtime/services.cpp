@@ -5,7 +5,9 @@
 
 namespace rt {
 
-void DesktopServices::beep() { QApplication::beep(); }
+void DesktopServices::beep() {
+    QApplication::beep();
+}
 
 void DesktopServices::end() {
     for (QWidget* window : QApplication::topLevelWidgets())

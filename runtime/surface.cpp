@@ -8,10 +8,14 @@
 namespace rt {
 
 namespace {
-QPointF toPixels(float x, float y) { return {x / kTwipsPerPixel, y / kTwipsPerPixel}; }
+QPointF toPixels(float x, float y) {
+    return {x / kTwipsPerPixel, y / kTwipsPerPixel};
+}
 } // namespace
 
-Surface::Surface(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+Surface::Surface(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void Surface::invalidate(const DrawItem& item) {
     QRectF area;

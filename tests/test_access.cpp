@@ -18,7 +18,9 @@ QString spokenName(QWidget* w) {
 }
 
 // Presses a key on whatever has the focus.
-void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+void press(Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
 
 } // namespace
 
@@ -28,14 +30,22 @@ class TestAccess : public QObject {
     void keyboardOnly_data() {
         QTest::addColumn<QString>("button"); // the menu button that opens the window
         QTest::addColumn<QString>("form");
-        QTest::newRow("segment") << "Command7" << "Formline";
-        QTest::newRow("angle") << "Command8" << "Formangle";
-        QTest::newRow("square") << "Command2" << "Formt";
-        QTest::newRow("rectangle") << "Command3" << "Formo";
-        QTest::newRow("circle") << "Command1" << "Formk";
-        QTest::newRow("triangle") << "Command5" << "Formtri";
-        QTest::newRow("parallelogram") << "Command10" << "Formparal";
-        QTest::newRow("trapezium") << "Command6" << "Formtra";
+        QTest::newRow("segment") << "Command7"
+                                 << "Formline";
+        QTest::newRow("angle") << "Command8"
+                               << "Formangle";
+        QTest::newRow("square") << "Command2"
+                                << "Formt";
+        QTest::newRow("rectangle") << "Command3"
+                                   << "Formo";
+        QTest::newRow("circle") << "Command1"
+                                << "Formk";
+        QTest::newRow("triangle") << "Command5"
+                                  << "Formtri";
+        QTest::newRow("parallelogram") << "Command10"
+                                       << "Formparal";
+        QTest::newRow("trapezium") << "Command6"
+                                   << "Formtra";
     }
     // From the menu to the window and back with Tab, Space and the bar keys alone;
     // every result box gets filled on the way.
@@ -45,7 +55,8 @@ class TestAccess : public QObject {
         Fixture f;
         rt::Form& menu = f.form("Form1");
         activate(menu);
-        for (int i = 0; i < 12 && QApplication::focusWidget() != menu.control(button.toStdString()); ++i)
+        for (int i = 0; i < 12 && QApplication::focusWidget() != menu.control(button.toStdString());
+             ++i)
             tab();
         QCOMPARE(QApplication::focusWidget(), menu.control(button.toStdString()));
         QVERIFY(!spokenName(QApplication::focusWidget()).isEmpty());
@@ -60,8 +71,7 @@ class TestAccess : public QObject {
         QWidget* back = nullptr;
         for (int i = 0; i < 40; ++i) {
             QWidget* focus = QApplication::focusWidget();
-            if (visited.contains(focus))
-                break;
+            if (visited.contains(focus)) break;
             visited.insert(focus);
             QVERIFY2(!spokenName(focus).isEmpty(), qPrintable(focus->objectName()));
             QVERIFY(focus->window() == w.window());
@@ -73,8 +83,7 @@ class TestAccess : public QObject {
                 QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(bar);
                 QCOMPARE(iface->valueInterface()->currentValue().toInt(), bar->value());
             }
-            if (qobject_cast<QPushButton*>(focus))
-                back = focus;
+            if (qobject_cast<QPushButton*>(focus)) back = focus;
             tab();
         }
         int reachable = 0;
@@ -84,8 +93,7 @@ class TestAccess : public QObject {
 
         // Every box now shows a number, not its design text.
         for (const rt::ControlDesign& c : w.design().controls) {
-            if (c.kind != rt::ControlKind::TextBox)
-                continue;
+            if (c.kind != rt::ControlKind::TextBox) continue;
             QVERIFY2(text(w, c.name.c_str()) != q(c.text), c.name.c_str());
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.textBox(c.name));
             QCOMPARE(iface->text(QAccessible::Value), text(w, c.name.c_str()));
@@ -102,14 +110,30 @@ class TestAccess : public QObject {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        QTest::newRow("triangle angle bar") << "Formtri" << "hsbgoniaa" << "ΓΩΝΙΑ Α:";
-        QTest::newRow("rectangle side bar") << "Formo" << "hsbpleyrab" << "ΠΛΕΥΡΑ β:";
-        QTest::newRow("segment length bar") << "Formline" << "hsbmhkos" << "ΜΗΚΟΣ:";
-        QTest::newRow("square area box") << "Formt" << "emb" << "ΕΜΒΑΔΟ:";
-        QTest::newRow("back button") << "Formk" << "Command2" << "Επιστροφή στο μενού";
-        QTest::newRow("end button") << "Form1" << "Command4" << "Έξοδος";
-        QTest::newRow("credits button") << "Form1" << "Command9" << "Δημιουργός";
-        QTest::newRow("square button") << "Form1" << "Command2" << "Τετράγωνο.";
+        QTest::newRow("triangle angle bar") << "Formtri"
+                                            << "hsbgoniaa"
+                                            << "ΓΩΝΙΑ Α:";
+        QTest::newRow("rectangle side bar") << "Formo"
+                                            << "hsbpleyrab"
+                                            << "ΠΛΕΥΡΑ β:";
+        QTest::newRow("segment length bar") << "Formline"
+                                            << "hsbmhkos"
+                                            << "ΜΗΚΟΣ:";
+        QTest::newRow("square area box") << "Formt"
+                                         << "emb"
+                                         << "ΕΜΒΑΔΟ:";
+        QTest::newRow("back button") << "Formk"
+                                     << "Command2"
+                                     << "Επιστροφή στο μενού";
+        QTest::newRow("end button") << "Form1"
+                                    << "Command4"
+                                    << "Έξοδος";
+        QTest::newRow("credits button") << "Form1"
+                                        << "Command9"
+                                        << "Δημιουργός";
+        QTest::newRow("square button") << "Form1"
+                                       << "Command2"
+                                       << "Τετράγωνο.";
     }
     void spokenNames() {
         QFETCH(QString, form);
@@ -148,7 +172,8 @@ class TestAccess : public QObject {
             menu->close();
         });
         QWidget* box = w.control("txtpleyra");
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                box->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(box, &event);
         QCOMPARE(actions, (QStringList{"Αντιγραφή", "Επιλογή όλων"}));
     }
@@ -164,7 +189,8 @@ class TestAccess : public QObject {
                 popup->close();
             }
         });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), bar->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                bar->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(bar, &event);
         QCoreApplication::processEvents();
         QVERIFY(!popped);

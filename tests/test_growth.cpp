@@ -16,10 +16,14 @@ struct Visit {
 };
 
 const Visit kVisits[] = {
-    {"Command7", "Formline", "hsbdief", "Command1"},  {"Command8", "Formangle", "hsbgonia", "Command1"},
-    {"Command2", "Formt", "hsbpleyra", "Command2"},   {"Command3", "Formo", "hsbpleyrab", "Command2"},
-    {"Command1", "Formk", "hsbR", "Command2"},        {"Command5", "Formtri", "hsbgoniaa", "Command1"},
-    {"Command10", "Formparal", "hsbgonia1", "Command2"}, {"Command6", "Formtra", "hsbgoniaa", "Command1"},
+    {"Command7", "Formline", "hsbdief", "Command1"},
+    {"Command8", "Formangle", "hsbgonia", "Command1"},
+    {"Command2", "Formt", "hsbpleyra", "Command2"},
+    {"Command3", "Formo", "hsbpleyrab", "Command2"},
+    {"Command1", "Formk", "hsbR", "Command2"},
+    {"Command5", "Formtri", "hsbgoniaa", "Command1"},
+    {"Command10", "Formparal", "hsbgonia1", "Command2"},
+    {"Command6", "Formtra", "hsbgoniaa", "Command1"},
 };
 
 int liveObjects(app::Program& program) {
@@ -29,7 +33,9 @@ int liveObjects(app::Program& program) {
     return n + static_cast<int>(QApplication::allWidgets().size());
 }
 
-std::size_t heapInUse() { return mallinfo2().uordblks; }
+std::size_t heapInUse() {
+    return mallinfo2().uordblks;
+}
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;
@@ -63,13 +69,13 @@ class TestGrowth : public QObject {
         round();
         const int objects = liveObjects(f.program);
         const std::size_t afterFirst = heapInUse();
-        // The glyph, pixmap and style caches fill during the first hundred rounds; after that nothing grows.
+        // The glyph, pixmap and style caches fill during the first hundred rounds; after that
+        // nothing grows.
         constexpr int kWarm = 100;
         std::size_t warm = 0;
         for (int i = 1; i < visits; ++i) {
             round();
-            if (i == kWarm)
-                warm = heapInUse();
+            if (i == kWarm) warm = heapInUse();
         }
         QCOMPARE(f.loaded(), QStringList{"Form1"});
         QCOMPARE(liveObjects(f.program), objects);
@@ -77,11 +83,13 @@ class TestGrowth : public QObject {
             const auto since = [](std::size_t then) {
                 return static_cast<long long>(heapInUse()) - static_cast<long long>(then);
             };
-            qInfo("heap after %d visits of every window: %lld bytes above the first visit, %lld above "
+            qInfo("heap after %d visits of every window: %lld bytes above the first visit, %lld "
+                  "above "
                   "visit %d",
                   visits, since(afterFirst), since(warm), kWarm);
             QVERIFY2(since(warm) < 16 * 1024, qPrintable(QString::number(since(warm))));
-            QVERIFY2(since(afterFirst) < 512 * 1024, qPrintable(QString::number(since(afterFirst))));
+            QVERIFY2(since(afterFirst) < 512 * 1024,
+                     qPrintable(QString::number(since(afterFirst))));
         }
     }
 };

@@ -12,7 +12,9 @@ using namespace testkit;
 
 namespace {
 
-QRect twips(const rt::ControlDesign& c) { return {c.left, c.top, c.width, c.height}; }
+QRect twips(const rt::ControlDesign& c) {
+    return {c.left, c.top, c.width, c.height};
+}
 
 // The part of a label no other control covers: controls lie above labels, and later
 // labels above earlier ones. A control that overlaps the label's first line cuts it
@@ -25,8 +27,7 @@ QSize visiblePixels(const rt::FormDesign& design, std::size_t index, int lineHei
     for (std::size_t j = 0; j < design.controls.size(); ++j) {
         const rt::ControlDesign& other = design.controls[j];
         const bool above = other.kind != rt::ControlKind::Label || j > index;
-        if (j == index || !above || !twips(label).intersects(twips(other)))
-            continue;
+        if (j == index || !above || !twips(label).intersects(twips(other))) continue;
         if (other.top < lineBottom && other.left > label.left)
             right = std::min(right, other.left);
         else if (other.top > label.top)
@@ -41,8 +42,7 @@ QSize visiblePixels(const rt::FormDesign& design, std::size_t index, int lineHei
 // Whether the UTF-8 text converts to the Greek code page without loss.
 bool inCp1253(const std::string& text) {
     iconv_t cd = iconv_open("CP1253", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return false;
+    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
     std::string in = text;
     std::string out(text.size() * 2 + 4, '\0');
     char* inp = in.data();
@@ -82,15 +82,26 @@ class TestLayout : public QObject {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QList<int>>("codePoints");
-        QTest::newRow("triangle bar heading A") << "Formtri" << "Label9" << QList<int>{0x41};
-        QTest::newRow("triangle box Α") << "Formtri" << "txtgoniaa" << QList<int>{0x391};
-        QTest::newRow("triangle box Β") << "Formtri" << "txtgoniab" << QList<int>{0x392};
-        QTest::newRow("trapezium heading A") << "Formtra" << "Label9" << QList<int>{0x41};
-        QTest::newRow("trapezium heading Β") << "Formtra" << "Label27" << QList<int>{0x392};
-        QTest::newRow("trapezium box Α") << "Formtra" << "txtgoniaa" << QList<int>{0x391};
-        QTest::newRow("trapezium label ΓΩΝΙΑ Α") << "Formtra" << "Label3(0)" << QList<int>{0x393, 0x3a9, 0x39d, 0x399, 0x391, 0x20, 0x391, 0x3a};
-        QTest::newRow("segment box (ΑΒ)") << "Formline" << "txtmhkos" << QList<int>{0x28, 0x391, 0x392, 0x29};
-        QTest::newRow("parallelogram ΓΩΝΙΑ Α") << "Formparal" << "Label11" << QList<int>{0x393, 0x3a9, 0x39d, 0x399, 0x391, 0x20, 0x391, 0x3a};
+        QTest::newRow("triangle bar heading A") << "Formtri"
+                                                << "Label9" << QList<int>{0x41};
+        QTest::newRow("triangle box Α") << "Formtri"
+                                        << "txtgoniaa" << QList<int>{0x391};
+        QTest::newRow("triangle box Β") << "Formtri"
+                                        << "txtgoniab" << QList<int>{0x392};
+        QTest::newRow("trapezium heading A") << "Formtra"
+                                             << "Label9" << QList<int>{0x41};
+        QTest::newRow("trapezium heading Β") << "Formtra"
+                                             << "Label27" << QList<int>{0x392};
+        QTest::newRow("trapezium box Α") << "Formtra"
+                                         << "txtgoniaa" << QList<int>{0x391};
+        QTest::newRow("trapezium label ΓΩΝΙΑ Α")
+            << "Formtra"
+            << "Label3(0)" << QList<int>{0x393, 0x3a9, 0x39d, 0x399, 0x391, 0x20, 0x391, 0x3a};
+        QTest::newRow("segment box (ΑΒ)") << "Formline"
+                                          << "txtmhkos" << QList<int>{0x28, 0x391, 0x392, 0x29};
+        QTest::newRow("parallelogram ΓΩΝΙΑ Α")
+            << "Formparal"
+            << "Label11" << QList<int>{0x393, 0x3a9, 0x39d, 0x399, 0x391, 0x20, 0x391, 0x3a};
     }
     void lookAlikeLetters() {
         QFETCH(QString, form);
@@ -99,8 +110,7 @@ class TestLayout : public QObject {
         RecordingServices services;
         app::Program program(services, ".");
         for (const rt::ControlDesign& c : program.form(form.toStdString()).design().controls) {
-            if (q(c.name) != control)
-                continue;
+            if (q(c.name) != control) continue;
             QList<int> actual;
             for (char32_t u : q(c.text).toUcs4())
                 actual << static_cast<int>(u);
@@ -116,14 +126,30 @@ class TestLayout : public QObject {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("bar");
         QTest::addColumn<QList<int>>("letters");
-        QTest::newRow("square") << "Formt" << "Command2" << "hsbpleyra" << QList<int>{0x41, 0x42, 0x393, 0x394};
-        QTest::newRow("circle") << "Formk" << "Command1" << "hsbR" << QList<int>{0x4b};
-        QTest::newRow("rectangle") << "Formo" << "Command3" << "hsbpleyraa" << QList<int>{0x391, 0x392, 0x393, 0x394};
-        QTest::newRow("parallelogram") << "Formparal" << "Command10" << "hsbgonia1" << QList<int>{0x391, 0x392, 0x393, 0x394};
-        QTest::newRow("triangle") << "Formtri" << "Command5" << "hsbpleurab" << QList<int>{0x41, 0x393, 0x392};
-        QTest::newRow("trapezium") << "Formtra" << "Command6" << "hsbgoniaa" << QList<int>{0x41, 0x42, 0x393, 0x394};
-        QTest::newRow("segment") << "Formline" << "Command7" << "hsbdief" << QList<int>{0x42, 0x41};
-        QTest::newRow("angle") << "Formangle" << "Command8" << "hsbgonia" << QList<int>{0x41};
+        QTest::newRow("square") << "Formt"
+                                << "Command2"
+                                << "hsbpleyra" << QList<int>{0x41, 0x42, 0x393, 0x394};
+        QTest::newRow("circle") << "Formk"
+                                << "Command1"
+                                << "hsbR" << QList<int>{0x4b};
+        QTest::newRow("rectangle") << "Formo"
+                                   << "Command3"
+                                   << "hsbpleyraa" << QList<int>{0x391, 0x392, 0x393, 0x394};
+        QTest::newRow("parallelogram") << "Formparal"
+                                       << "Command10"
+                                       << "hsbgonia1" << QList<int>{0x391, 0x392, 0x393, 0x394};
+        QTest::newRow("triangle") << "Formtri"
+                                  << "Command5"
+                                  << "hsbpleurab" << QList<int>{0x41, 0x393, 0x392};
+        QTest::newRow("trapezium") << "Formtra"
+                                   << "Command6"
+                                   << "hsbgoniaa" << QList<int>{0x41, 0x42, 0x393, 0x394};
+        QTest::newRow("segment") << "Formline"
+                                 << "Command7"
+                                 << "hsbdief" << QList<int>{0x42, 0x41};
+        QTest::newRow("angle") << "Formangle"
+                               << "Command8"
+                               << "hsbgonia" << QList<int>{0x41};
     }
     void printedLetters() {
         QFETCH(QString, form);
@@ -179,8 +205,7 @@ class TestLayout : public QObject {
         f.show();
         const rt::FormDesign& d = f.design();
         for (std::size_t i = 0; i < d.controls.size(); ++i) {
-            if (d.controls[i].kind != rt::ControlKind::Label)
-                continue;
+            if (d.controls[i].kind != rt::ControlKind::Label) continue;
             auto* label = qobject_cast<QLabel*>(f.control(d.controls[i].name));
             const QFontMetrics fm(label->font());
             const QSize visible = visiblePixels(d, i, fm.height());

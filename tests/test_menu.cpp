@@ -27,16 +27,26 @@ class TestMenu : public QObject {
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QSize>("picture");
-        QTest::newRow("Command7") << "Command7" << QRect(120, 720, 1335, 1215) << "Ευθύγραμμο τμήμα." << QSize(86, 83);
-        QTest::newRow("Command8") << "Command8" << QRect(1560, 720, 1335, 1215) << "Γωνία." << QSize(86, 83);
-        QTest::newRow("Command2") << "Command2" << QRect(3000, 720, 1335, 1215) << "Τετράγωνο. " << QSize(86, 82);
-        QTest::newRow("Command3") << "Command3" << QRect(4440, 720, 1335, 1215) << "Ορθογώνιο παραλληλόγραμμο." << QSize(83, 82);
-        QTest::newRow("Command1") << "Command1" << QRect(120, 2040, 1335, 1215) << "Κύκλος." << QSize(83, 82);
-        QTest::newRow("Command5") << "Command5" << QRect(1560, 2040, 1335, 1215) << "Τρίγωνο." << QSize(89, 81);
-        QTest::newRow("Command10") << "Command10" << QRect(3000, 2040, 1335, 1215) << "Πλάγιο παραλληλόγραμμο." << QSize(85, 77);
-        QTest::newRow("Command6") << "Command6" << QRect(4440, 2040, 1335, 1215) << "Τραπέζιο." << QSize(87, 86);
-        QTest::newRow("Command9") << "Command9" << QRect(1920, 3360, 1335, 855) << "" << QSize(86, 53);
-        QTest::newRow("Command4") << "Command4" << QRect(3360, 3360, 2175, 795) << "" << QSize(138, 50);
+        QTest::newRow("Command7") << "Command7" << QRect(120, 720, 1335, 1215)
+                                  << "Ευθύγραμμο τμήμα." << QSize(86, 83);
+        QTest::newRow("Command8") << "Command8" << QRect(1560, 720, 1335, 1215) << "Γωνία."
+                                  << QSize(86, 83);
+        QTest::newRow("Command2") << "Command2" << QRect(3000, 720, 1335, 1215) << "Τετράγωνο. "
+                                  << QSize(86, 82);
+        QTest::newRow("Command3") << "Command3" << QRect(4440, 720, 1335, 1215)
+                                  << "Ορθογώνιο παραλληλόγραμμο." << QSize(83, 82);
+        QTest::newRow("Command1") << "Command1" << QRect(120, 2040, 1335, 1215) << "Κύκλος."
+                                  << QSize(83, 82);
+        QTest::newRow("Command5") << "Command5" << QRect(1560, 2040, 1335, 1215) << "Τρίγωνο."
+                                  << QSize(89, 81);
+        QTest::newRow("Command10") << "Command10" << QRect(3000, 2040, 1335, 1215)
+                                   << "Πλάγιο παραλληλόγραμμο." << QSize(85, 77);
+        QTest::newRow("Command6") << "Command6" << QRect(4440, 2040, 1335, 1215) << "Τραπέζιο."
+                                  << QSize(87, 86);
+        QTest::newRow("Command9") << "Command9" << QRect(1920, 3360, 1335, 855) << ""
+                                  << QSize(86, 53);
+        QTest::newRow("Command4") << "Command4" << QRect(3360, 3360, 2175, 795) << ""
+                                  << QSize(138, 50);
     }
     void buttons() {
         QFETCH(QString, name);
@@ -46,8 +56,8 @@ class TestMenu : public QObject {
         Fixture f;
         auto* b = qobject_cast<QPushButton*>(f.form("Form1").control(name.toStdString()));
         QVERIFY(b);
-        QCOMPARE(b->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
-                                      twips.height() / 15));
+        QCOMPARE(b->geometry(),
+                 QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
         QCOMPARE(b->toolTip(), toolTip);
         QVERIFY(b->text().isEmpty());
         QCOMPARE(b->iconSize(), picture);
@@ -71,14 +81,38 @@ class TestMenu : public QObject {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("back");
-        QTest::newRow("segment") << "Command7" << "Formline" << "ΣΧΗμάτιος: ΕΥΘΥΓΡΑΜΜΟ ΤΜΗΜΑ" << "Command1";
-        QTest::newRow("angle") << "Command8" << "Formangle" << "ΣΧΗμάτιος: ΓΩΝΙΑ" << "Command1";
-        QTest::newRow("square") << "Command2" << "Formt" << "ΣΧΗμάτιος: ΤΕΤΡΑΓΩΝΟ" << "Command2";
-        QTest::newRow("rectangle") << "Command3" << "Formo" << "ΣΧΗμάτιος: ΟΡΘΟΓΩΝΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ" << "Command2";
-        QTest::newRow("circle") << "Command1" << "Formk" << "ΣΧΗμάτιος: ΚΥΚΛΟΣ" << "Command2";
-        QTest::newRow("triangle") << "Command5" << "Formtri" << "ΣΧΗμάτιος: ΤΡΙΓΩΝΟ" << "Command1";
-        QTest::newRow("parallelogram") << "Command10" << "Formparal" << "ΣΧΗμάτιος: ΠΛΑΓΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ" << "Command2";
-        QTest::newRow("trapezium") << "Command6" << "Formtra" << "ΣΧΗμάτιος: ΤΡΑΠΕΖΙΟ" << "Command1";
+        QTest::newRow("segment") << "Command7"
+                                 << "Formline"
+                                 << "ΣΧΗμάτιος: ΕΥΘΥΓΡΑΜΜΟ ΤΜΗΜΑ"
+                                 << "Command1";
+        QTest::newRow("angle") << "Command8"
+                               << "Formangle"
+                               << "ΣΧΗμάτιος: ΓΩΝΙΑ"
+                               << "Command1";
+        QTest::newRow("square") << "Command2"
+                                << "Formt"
+                                << "ΣΧΗμάτιος: ΤΕΤΡΑΓΩΝΟ"
+                                << "Command2";
+        QTest::newRow("rectangle") << "Command3"
+                                   << "Formo"
+                                   << "ΣΧΗμάτιος: ΟΡΘΟΓΩΝΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ"
+                                   << "Command2";
+        QTest::newRow("circle") << "Command1"
+                                << "Formk"
+                                << "ΣΧΗμάτιος: ΚΥΚΛΟΣ"
+                                << "Command2";
+        QTest::newRow("triangle") << "Command5"
+                                  << "Formtri"
+                                  << "ΣΧΗμάτιος: ΤΡΙΓΩΝΟ"
+                                  << "Command1";
+        QTest::newRow("parallelogram") << "Command10"
+                                       << "Formparal"
+                                       << "ΣΧΗμάτιος: ΠΛΑΓΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ"
+                                       << "Command2";
+        QTest::newRow("trapezium") << "Command6"
+                                   << "Formtra"
+                                   << "ΣΧΗμάτιος: ΤΡΑΠΕΖΙΟ"
+                                   << "Command1";
     }
     // Beep, the figure on screen where the menu stood, the menu unloaded; back again.
     void figureButtons() {
@@ -115,8 +149,7 @@ class TestMenu : public QObject {
         QFETCH(QString, form);
         for (bool withCredits : {false, true}) {
             Fixture f;
-            if (withCredits)
-                QTest::mouseClick(f.form("Form1").control("Command9"), Qt::LeftButton);
+            if (withCredits) QTest::mouseClick(f.form("Form1").control("Command9"), Qt::LeftButton);
             rt::Form& figure = f.open(button.toUtf8().constData(), form.toUtf8().constData());
             figure.window()->close();
             QVERIFY(!figure.isLoaded());

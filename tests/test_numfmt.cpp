@@ -1,6 +1,6 @@
 // Str and Format against hand-checked strings.
-#include "numfmt.h"
 #include "integer.h"
+#include "numfmt.h"
 #include "testkit.h"
 
 #include <cmath>
@@ -37,7 +37,8 @@ class TestNumfmt : public QObject {
         QTest::newRow("negative half") << -0.5 << "-.5";
         QTest::newRow("pi") << 3.14159265358979 << " 3.14159265358979";
         QTest::newRow("two pi") << 2 * 3.14159265358979 << " 6.28318530717958";
-        QTest::newRow("trailing zeros dropped") << 7.0 * 7.0 * 3.14159265358979 << " 153.9380400259";
+        QTest::newRow("trailing zeros dropped")
+            << 7.0 * 7.0 * 3.14159265358979 << " 153.9380400259";
         QTest::newRow("circle area 10") << 100 * 3.14159265358979 << " 314.159265358979";
         QTest::newRow("circle per 6") << 3.14159265358979 * 12 << " 37.6991118430775";
         QTest::newRow("rounds 15th digit up") << 0.1234567890123456 << " .123456789012346";
@@ -76,24 +77,60 @@ class TestNumfmt : public QObject {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("length 0.01") << 0.01 << "000.00" << "." << "000.01";
-        QTest::newRow("length 100") << 100.0 << "000.00" << "." << "100.00";
-        QTest::newRow("length 7.77") << 7.77 << "000.00" << "." << "007.77";
-        QTest::newRow("zero") << 0.0 << "000.00" << "." << "000.00";
-        QTest::newRow("greek comma") << 0.01 << "000.00" << "," << "000,01";
-        QTest::newRow("binary just below half") << 1.005 << "000.00" << "." << "001.00";
-        QTest::newRow("rounds") << 2.3456 << "000.00" << "." << "002.35";
-        QTest::newRow("wider than pattern") << 12345.5 << "000.00" << "." << "12345.50";
-        QTest::newRow("degrees") << 45.0 << "000" << "." << "045";
-        QTest::newRow("rounds to whole") << 44.6 << "000" << "." << "045";
-        QTest::newRow("minutes") << 7.0 << "00" << "." << "07";
-        QTest::newRow("zero two digits") << 0.0 << "00" << "." << "00";
-        QTest::newRow("point zero") << 0.0 << ".0" << "." << ".0";
-        QTest::newRow("point zero greek") << 0.0 << ".0" << "," << ",0";
-        QTest::newRow("point pattern fraction") << 0.26 << ".0" << "." << ".3";
-        QTest::newRow("point pattern whole") << 12.34 << ".0" << "." << "12.3";
-        QTest::newRow("negative") << -3.7 << "00" << "." << "-04";
-        QTest::newRow("negative rounds to zero") << -0.001 << "000.00" << "." << "000.00";
+        QTest::newRow("length 0.01") << 0.01 << "000.00"
+                                     << "."
+                                     << "000.01";
+        QTest::newRow("length 100") << 100.0 << "000.00"
+                                    << "."
+                                    << "100.00";
+        QTest::newRow("length 7.77") << 7.77 << "000.00"
+                                     << "."
+                                     << "007.77";
+        QTest::newRow("zero") << 0.0 << "000.00"
+                              << "."
+                              << "000.00";
+        QTest::newRow("greek comma") << 0.01 << "000.00"
+                                     << ","
+                                     << "000,01";
+        QTest::newRow("binary just below half") << 1.005 << "000.00"
+                                                << "."
+                                                << "001.00";
+        QTest::newRow("rounds") << 2.3456 << "000.00"
+                                << "."
+                                << "002.35";
+        QTest::newRow("wider than pattern") << 12345.5 << "000.00"
+                                            << "."
+                                            << "12345.50";
+        QTest::newRow("degrees") << 45.0 << "000"
+                                 << "."
+                                 << "045";
+        QTest::newRow("rounds to whole") << 44.6 << "000"
+                                         << "."
+                                         << "045";
+        QTest::newRow("minutes") << 7.0 << "00"
+                                 << "."
+                                 << "07";
+        QTest::newRow("zero two digits") << 0.0 << "00"
+                                         << "."
+                                         << "00";
+        QTest::newRow("point zero") << 0.0 << ".0"
+                                    << "."
+                                    << ".0";
+        QTest::newRow("point zero greek") << 0.0 << ".0"
+                                          << ","
+                                          << ",0";
+        QTest::newRow("point pattern fraction") << 0.26 << ".0"
+                                                << "."
+                                                << ".3";
+        QTest::newRow("point pattern whole") << 12.34 << ".0"
+                                             << "."
+                                             << "12.3";
+        QTest::newRow("negative") << -3.7 << "00"
+                                  << "."
+                                  << "-04";
+        QTest::newRow("negative rounds to zero") << -0.001 << "000.00"
+                                                 << "."
+                                                 << "000.00";
     }
     void format() {
         QFETCH(double, value);
@@ -107,12 +144,24 @@ class TestNumfmt : public QObject {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("Str of whole") << " 45" << "000" << "045";
-        QTest::newRow("Str of zero") << " 0" << ".0" << ".0";
-        QTest::newRow("Str of two digits") << " 12" << "00" << "12";
-        QTest::newRow("Str without zero") << " .75" << "00" << "01";
-        QTest::newRow("Str exponent") << " 2.8E-14" << ".0" << ".0";
-        QTest::newRow("negative") << "-12" << "000" << "-012";
+        QTest::newRow("Str of whole") << " 45"
+                                      << "000"
+                                      << "045";
+        QTest::newRow("Str of zero") << " 0"
+                                     << ".0"
+                                     << ".0";
+        QTest::newRow("Str of two digits") << " 12"
+                                           << "00"
+                                           << "12";
+        QTest::newRow("Str without zero") << " .75"
+                                          << "00"
+                                          << "01";
+        QTest::newRow("Str exponent") << " 2.8E-14"
+                                      << ".0"
+                                      << ".0";
+        QTest::newRow("negative") << "-12"
+                                  << "000"
+                                  << "-012";
     }
     void formatText() {
         QFETCH(QString, text);

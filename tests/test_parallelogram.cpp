@@ -17,13 +17,34 @@ class TestParallelogram : public QObject {
         QTest::addColumn<QString>("emb");
         QTest::addColumn<QString>("txtper");
         QTest::addColumn<QString>("txtgon");
-        QTest::newRow("1 1 0") << 1 << 1 << 0 << " 0" << " 0" << " 4" << " 0°";
-        QTest::newRow("1 1 30") << 1 << 1 << 30 << " .5" << " .5" << " 4" << " 30°";
-        QTest::newRow("1 1 45") << 1 << 1 << 45 << " .707106781186547" << " .707106781186547" << " 4" << " 45°";
-        QTest::newRow("3 5 60") << 3 << 5 << 60 << " 4.33012701892219" << " 12.9903810567666" << " 16" << " 60°";
-        QTest::newRow("2 3 1") << 2 << 3 << 1 << " .0523572193118505" << " .104714438623701" << " 10" << " 1°";
-        QTest::newRow("10 10 90") << 10 << 10 << 90 << " 10" << " 100" << " 40" << " 90°";
-        QTest::newRow("10 10 93") << 10 << 10 << 93 << " 9.98629534754574" << " 99.8629534754574" << " 40" << " 93°";
+        QTest::newRow("1 1 0") << 1 << 1 << 0 << " 0"
+                               << " 0"
+                               << " 4"
+                               << " 0°";
+        QTest::newRow("1 1 30") << 1 << 1 << 30 << " .5"
+                                << " .5"
+                                << " 4"
+                                << " 30°";
+        QTest::newRow("1 1 45") << 1 << 1 << 45 << " .707106781186547"
+                                << " .707106781186547"
+                                << " 4"
+                                << " 45°";
+        QTest::newRow("3 5 60") << 3 << 5 << 60 << " 4.33012701892219"
+                                << " 12.9903810567666"
+                                << " 16"
+                                << " 60°";
+        QTest::newRow("2 3 1") << 2 << 3 << 1 << " .0523572193118505"
+                               << " .104714438623701"
+                               << " 10"
+                               << " 1°";
+        QTest::newRow("10 10 90") << 10 << 10 << 90 << " 10"
+                                  << " 100"
+                                  << " 40"
+                                  << " 90°";
+        QTest::newRow("10 10 93") << 10 << 10 << 93 << " 9.98629534754574"
+                                  << " 99.8629534754574"
+                                  << " 40"
+                                  << " 93°";
     }
     void table() {
         QFETCH(int, a);
@@ -72,13 +93,14 @@ class TestParallelogram : public QObject {
                     QCOMPARE(it.size(), std::size_t(8));
                     QVERIFY(closedOutline(it));
                     QVERIFY(it[1].x1 == 1500 && it[1].y1 == 3500 && it[1].x2 == 1500 + 330 * a);
-                    QVERIFY(it[0].x1 == 1450 && it[0].y1 == 3550);                  // Α
-                    QVERIFY(it[2].x1 == it[1].x2 + 50 && it[2].y1 == 3550);         // Β
+                    QVERIFY(it[0].x1 == 1450 && it[0].y1 == 3550);                            // Α
+                    QVERIFY(it[2].x1 == it[1].x2 + 50 && it[2].y1 == 3550);                   // Β
                     QVERIFY(near(it[4].x1, it[3].x2 - 50) && near(it[4].y1, it[3].y2 - 200)); // Γ
                     QVERIFY(near(it[6].x1, it[7].x1 - 50) && near(it[6].y1, it[7].y1 - 200)); // Δ
                     QVERIFY(near(it[3].y2, it[5].y2)); // ΔΓ parallel to the base
                     const double h = std::stod(*u.textOf("txth"));
-                    QVERIFY(std::abs((3500 - it[3].y2) - 330 * b * std::sin(phi * M_PI / 180)) < 0.01);
+                    QVERIFY(std::abs((3500 - it[3].y2) - 330 * b * std::sin(phi * M_PI / 180)) <
+                            0.01);
                     QVERIFY(std::abs(h - b * std::sin(phi * M_PI / 180)) < 1e-12);
                 }
     }

@@ -15,9 +15,12 @@ class TestRectangle : public QObject {
         QTest::addColumn<QString>("per");
         QTest::addColumn<QPointF>("gamma");
         QTest::addColumn<QPointF>("gammaLetter");
-        QTest::newRow("1 1") << 1 << 1 << " 1" << " 4" << QPointF(1500, 3200) << QPointF(1500, 3000);
-        QTest::newRow("7 3") << 7 << 3 << " 21" << " 20" << QPointF(3300, 2600) << QPointF(3300, 2400);
-        QTest::newRow("10 10") << 10 << 10 << " 100" << " 40" << QPointF(4200, 500) << QPointF(4200, 300);
+        QTest::newRow("1 1") << 1 << 1 << " 1"
+                             << " 4" << QPointF(1500, 3200) << QPointF(1500, 3000);
+        QTest::newRow("7 3") << 7 << 3 << " 21"
+                             << " 20" << QPointF(3300, 2600) << QPointF(3300, 2400);
+        QTest::newRow("10 10") << 10 << 10 << " 100"
+                               << " 40" << QPointF(4200, 500) << QPointF(4200, 300);
     }
     void table() {
         QFETCH(int, a);
@@ -32,7 +35,7 @@ class TestRectangle : public QObject {
         QCOMPARE(q(*u.textOf("emb")), emb);
         QCOMPARE(q(*u.textOf("per")), per);
         const auto items = drawnBy(u, 0);
-        QCOMPARE(QPointF(items[3].x2, items[3].y2), gamma);  // Β to Γ
+        QCOMPARE(QPointF(items[3].x2, items[3].y2), gamma); // Β to Γ
         QCOMPARE(QPointF(items[4].x1, items[4].y1), gammaLetter);
         QCOMPARE(items[6].text, QString("Δ"));
         QCOMPARE(QPointF(items[6].x1, items[6].y1), QPointF(1200, gammaLetter.y()));

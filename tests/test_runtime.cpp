@@ -43,8 +43,7 @@ class Probe : public rt::Form {
         });
         onChange("hsb", [this] {
             ++changes;
-            if (overflowOnChange)
-                (void)rt::mul16(300, 200);
+            if (overflowOnChange) (void)rt::mul16(300, 200);
         });
         onClick("Command1", [this] { ++clicks; });
     }

@@ -10,7 +10,9 @@ using namespace testkit;
 namespace seg = figures::segment;
 
 namespace {
-std::string sepOf(const QLocale& locale) { return locale.decimalPoint().toStdString(); }
+std::string sepOf(const QLocale& locale) {
+    return locale.decimalPoint().toStdString();
+}
 const std::string kC = sepOf(QLocale::c());
 const std::string kGreek = sepOf(QLocale(QLocale::Greek, QLocale::Greece));
 
@@ -38,13 +40,34 @@ class TestSegment : public QObject {
         QTest::addColumn<QString>("txtdief");
         QTest::addColumn<QString>("txtdief3");
         QTest::addColumn<QString>("txtdief4");
-        QTest::newRow("1 1") << 1 << 1 << "000.01" << "000.01°" << " 5.55555555555556E-05 π rad" << " .0111111111111111 βαθμοί";
-        QTest::newRow("100 3") << 100 << 3 << "001.00" << "000.03°" << " .000166666666666667 π rad" << " .0333333333333333 βαθμοί";
-        QTest::newRow("5000 4550") << 5000 << 4550 << "050.00" << "045.50°" << " .252777777777778 π rad" << " 50.5555555555556 βαθμοί";
-        QTest::newRow("2550 9000") << 2550 << 9000 << "025.50" << "090.00°" << " .5 π rad" << " 100 βαθμοί";
-        QTest::newRow("777 12345") << 777 << 12345 << "007.77" << "123.45°" << " .685833333333333 π rad" << " 137.166666666667 βαθμοί";
-        QTest::newRow("10000 18000") << 10000 << 18000 << "100.00" << "180.00°" << " 1 π rad" << " 200 βαθμοί";
-        QTest::newRow("0 0") << 0 << 0 << "000.00" << "000.00°" << " 0 π rad" << " 0 βαθμοί";
+        QTest::newRow("1 1") << 1 << 1 << "000.01"
+                             << "000.01°"
+                             << " 5.55555555555556E-05 π rad"
+                             << " .0111111111111111 βαθμοί";
+        QTest::newRow("100 3") << 100 << 3 << "001.00"
+                               << "000.03°"
+                               << " .000166666666666667 π rad"
+                               << " .0333333333333333 βαθμοί";
+        QTest::newRow("5000 4550") << 5000 << 4550 << "050.00"
+                                   << "045.50°"
+                                   << " .252777777777778 π rad"
+                                   << " 50.5555555555556 βαθμοί";
+        QTest::newRow("2550 9000") << 2550 << 9000 << "025.50"
+                                   << "090.00°"
+                                   << " .5 π rad"
+                                   << " 100 βαθμοί";
+        QTest::newRow("777 12345") << 777 << 12345 << "007.77"
+                                   << "123.45°"
+                                   << " .685833333333333 π rad"
+                                   << " 137.166666666667 βαθμοί";
+        QTest::newRow("10000 18000") << 10000 << 18000 << "100.00"
+                                     << "180.00°"
+                                     << " 1 π rad"
+                                     << " 200 βαθμοί";
+        QTest::newRow("0 0") << 0 << 0 << "000.00"
+                             << "000.00°"
+                             << " 0 π rad"
+                             << " 0 βαθμοί";
     }
     void table() {
         QFETCH(int, length);
@@ -120,9 +143,11 @@ class TestSegment : public QObject {
                 seg::DrawSegment({5000, v}, sep, u);
                 if (q(*u.textOf("txtdief2")) != expected)
                     QFAIL(qPrintable(QString("%1: %2").arg(v).arg(q(*u.textOf("txtdief2")))));
-                if (!wellFormedStr(u.textOf("txtdief3")->substr(0, u.textOf("txtdief3")->find(" π"))))
+                if (!wellFormedStr(
+                        u.textOf("txtdief3")->substr(0, u.textOf("txtdief3")->find(" π"))))
                     QFAIL(qPrintable(QString("txtdief3 at %1").arg(v)));
-                if (!wellFormedStr(u.textOf("txtdief4")->substr(0, u.textOf("txtdief4")->find(" β"))))
+                if (!wellFormedStr(
+                        u.textOf("txtdief4")->substr(0, u.textOf("txtdief4")->find(" β"))))
                     QFAIL(qPrintable(QString("txtdief4 at %1").arg(v)));
             }
         }
@@ -130,12 +155,10 @@ class TestSegment : public QObject {
 
     void everyLength() {
         for (int v = 0; v <= 10000; ++v) {
-            const QString expected = QString("%1.%2")
-                                         .arg(v / 100, 3, 10, QChar('0'))
-                                         .arg(v % 100, 2, 10, QChar('0'));
+            const QString expected =
+                QString("%1.%2").arg(v / 100, 3, 10, QChar('0')).arg(v % 100, 2, 10, QChar('0'));
             const QString shown = q(*seg::hsbmhkos_Scroll({v, 0}, kC).textOf("txtmhkos"));
-            if (shown != expected)
-                QFAIL(qPrintable(QString("%1: %2").arg(v).arg(shown)));
+            if (shown != expected) QFAIL(qPrintable(QString("%1: %2").arg(v).arg(shown)));
         }
     }
 
@@ -146,10 +169,14 @@ class TestSegment : public QObject {
         QTest::addColumn<QPointF>("A");
         QTest::addColumn<QPointF>("letterB");
         QTest::addColumn<QPointF>("letterA");
-        QTest::newRow("100 at 0°") << 10000 << 0 << QPointF(4800, 1990) << QPointF(1200, 1990) << QPointF(4900, 1780) << QPointF(990, 1780);
-        QTest::newRow("100 at 90°") << 10000 << 9000 << QPointF(3000, 190) << QPointF(3000, 3790) << QPointF(3100, -20) << QPointF(2790, 3580);
-        QTest::newRow("100 at 180°") << 10000 << 18000 << QPointF(1200, 1990) << QPointF(4800, 1990) << QPointF(1300, 1780) << QPointF(4590, 1780);
-        QTest::newRow("0") << 0 << 4550 << QPointF(3000, 1990) << QPointF(3000, 1990) << QPointF(3100, 1780) << QPointF(2790, 1780);
+        QTest::newRow("100 at 0°") << 10000 << 0 << QPointF(4800, 1990) << QPointF(1200, 1990)
+                                   << QPointF(4900, 1780) << QPointF(990, 1780);
+        QTest::newRow("100 at 90°") << 10000 << 9000 << QPointF(3000, 190) << QPointF(3000, 3790)
+                                    << QPointF(3100, -20) << QPointF(2790, 3580);
+        QTest::newRow("100 at 180°") << 10000 << 18000 << QPointF(1200, 1990) << QPointF(4800, 1990)
+                                     << QPointF(1300, 1780) << QPointF(4590, 1780);
+        QTest::newRow("0") << 0 << 4550 << QPointF(3000, 1990) << QPointF(3000, 1990)
+                           << QPointF(3100, 1780) << QPointF(2790, 1780);
     }
     void endPoints() {
         QFETCH(int, length);
@@ -165,8 +192,10 @@ class TestSegment : public QObject {
         QVERIFY(near(it[0].x1, letterB.x()) && near(it[0].y1, letterB.y()));
         QVERIFY(it[1].kind == I::Line && near(it[1].x1, B.x()) && near(it[1].y1, B.y()) &&
                 near(it[1].x2, A.x()) && near(it[1].y2, A.y()));
-        QVERIFY(it[2].kind == I::Circle && it[2].x1 == it[1].x1 && it[2].y1 == it[1].y1 && it[2].x2 == 25);
-        QVERIFY(it[3].kind == I::Circle && it[3].x1 == it[1].x2 && it[3].y1 == it[1].y2 && it[3].x2 == 25);
+        QVERIFY(it[2].kind == I::Circle && it[2].x1 == it[1].x1 && it[2].y1 == it[1].y1 &&
+                it[2].x2 == 25);
+        QVERIFY(it[3].kind == I::Circle && it[3].x1 == it[1].x2 && it[3].y1 == it[1].y2 &&
+                it[3].x2 == 25);
         QCOMPARE(it[3].colour, 0xFFFFFFu);
         QVERIFY(it[4].kind == I::Text && it[4].text == "A");
         QVERIFY(near(it[4].x1, letterA.x()) && near(it[4].y1, letterA.y()));

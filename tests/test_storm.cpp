@@ -31,16 +31,13 @@ const char* const kFigures[] = {"Formt",   "Formk",   "Formo",    "Formparal",
 std::vector<rt::Update> expected(rt::Form& w, const std::optional<fg::trapezium::Bars>& accepted) {
     const auto v = [&](const char* bar) { return w.scrollBar(bar)->value(); };
     const std::string n = w.design().name;
-    if (n == "Formt")
-        return {fg::square::update(v("hsbpleyra"))};
-    if (n == "Formk")
-        return {fg::circle::update(v("hsbR"))};
-    if (n == "Formangle")
-        return {fg::angle::update(v("hsbgonia"))};
-    if (n == "Formo")
-        return {fg::rectangle::DrawRectangle(v("hsbpleyraa"), v("hsbpleyrab"))};
+    if (n == "Formt") return {fg::square::update(v("hsbpleyra"))};
+    if (n == "Formk") return {fg::circle::update(v("hsbR"))};
+    if (n == "Formangle") return {fg::angle::update(v("hsbgonia"))};
+    if (n == "Formo") return {fg::rectangle::DrawRectangle(v("hsbpleyraa"), v("hsbpleyrab"))};
     if (n == "Formparal")
-        return {fg::parallelogram::RefreshFigure({v("hsbpleurac"), v("hsbpleurad"), v("hsbgonia1")})};
+        return {
+            fg::parallelogram::RefreshFigure({v("hsbpleurac"), v("hsbpleurad"), v("hsbgonia1")})};
     if (n == "Formtri")
         return {fg::triangle::RefreshFigure({v("hsbgoniaa"), v("hsbgoniag"), v("hsbpleurab")})};
     if (n == "Formline") {
@@ -50,8 +47,7 @@ std::vector<rt::Update> expected(rt::Form& w, const std::optional<fg::trapezium:
     // The trapezium: the inputs follow the bars; results and drawing the last accepted.
     const fg::trapezium::Bars now{v("hsbgoniaa"), v("hsbgoniab"), v("hsbpleuraa"), v("hsbpleurag")};
     std::vector<rt::Update> out{fg::trapezium::RefreshFigure(now)};
-    if (accepted)
-        out.push_back(fg::trapezium::RefreshFigure(*accepted));
+    if (accepted) out.push_back(fg::trapezium::RefreshFigure(*accepted));
     return out;
 }
 
@@ -71,7 +67,10 @@ class Storm {
             const int dy = static_cast<int>(pick(500)) - 250;
             const int steps = 1 + static_cast<int>(pick(40));
             dragThumb(bar, dy, steps);
-            return QString("drag %1 on %2 by %3 in %4").arg(bar->objectName(), w.name()).arg(dy).arg(steps);
+            return QString("drag %1 on %2 by %3 in %4")
+                .arg(bar->objectName(), w.name())
+                .arg(dy)
+                .arg(steps);
         }
         if (kind < 45 && !bars.empty()) {
             auto* bar = bars[static_cast<qsizetype>(pick(static_cast<std::size_t>(bars.size())))];
@@ -91,20 +90,25 @@ class Storm {
             return QString("wheel %1 on %2").arg(bar->objectName(), w.name());
         }
         if (kind < 70) {
-            static const Qt::Key keys[] = {Qt::Key_Up,   Qt::Key_Down,   Qt::Key_PageUp,
-                                           Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
-                                           Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Space};
+            static const Qt::Key keys[] = {Qt::Key_Up,       Qt::Key_Down,    Qt::Key_PageUp,
+                                           Qt::Key_PageDown, Qt::Key_Home,    Qt::Key_End,
+                                           Qt::Key_Tab,      Qt::Key_Backtab, Qt::Key_Space};
             const Qt::Key key = keys[pick(std::size(keys))];
             QWidget* target = window->focusWidget() ? window->focusWidget() : window;
             QTest::keyClick(target, key);
             return QString("key %1 on %2").arg(key).arg(w.name());
         }
         if (kind < 99) {
-            const QPoint at(static_cast<int>(pick(window->width())), static_cast<int>(pick(window->height())));
+            const QPoint at(static_cast<int>(pick(window->width())),
+                            static_cast<int>(pick(window->height())));
             QWidget* child = window->childAt(at);
             QWidget* target = child ? child : window;
             QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(window, at));
-            return QString("click %1 at %2,%3 in %4").arg(target->objectName()).arg(at.x()).arg(at.y()).arg(w.name());
+            return QString("click %1 at %2,%3 in %4")
+                .arg(target->objectName())
+                .arg(at.x())
+                .arg(at.y())
+                .arg(w.name());
         }
         window->close();
         return QString("close box of %1").arg(w.name());
@@ -114,39 +118,29 @@ class Storm {
     QString check() {
         Fixture::settle();
         if (services_->ends > 0 || program_->loadedForms().empty()) {
-            if (services_->ends == 0)
-                return "every window is gone but the program did not end";
+            if (services_->ends == 0) return "every window is gone but the program did not end";
             restart();
             return {};
         }
-        if (!services_->errors.empty())
-            return "a runtime error was reported";
+        if (!services_->errors.empty()) return "a runtime error was reported";
         int menuOrFigures = 0;
         for (rt::Form* f : program_->loadedForms()) {
             const QString n = f->name();
-            if (n != "Formd" && n != "Formm")
-                ++menuOrFigures;
-            if (!f->window()->isVisible())
-                return n + " is loaded but not shown";
+            if (n != "Formd" && n != "Formm") ++menuOrFigures;
+            if (!f->window()->isVisible()) return n + " is loaded but not shown";
         }
-        if (menuOrFigures > 1)
-            return "more than one of the menu and the figures is loaded";
+        if (menuOrFigures > 1) return "more than one of the menu and the figures is loaded";
         QMap<QString, int> visible;
         for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->isVisible() && !top->objectName().isEmpty())
-                ++visible[top->objectName()];
+            if (top->isVisible() && !top->objectName().isEmpty()) ++visible[top->objectName()];
         for (auto it = visible.cbegin(); it != visible.cend(); ++it)
-            if (it.value() > 1)
-                return QString("%1 windows of %2").arg(it.value()).arg(it.key());
+            if (it.value() > 1) return QString("%1 windows of %2").arg(it.value()).arg(it.key());
 
         for (const char* name : kFigures) {
             rt::Form& w = program_->form(name);
-            if (!w.isLoaded())
-                continue;
-            if (QString(name) == "Formtra" && w.window() != watched_)
-                watchTrapezium(w);
-            if (QString why = checkWindow(w); !why.isEmpty())
-                return w.name() + ": " + why;
+            if (!w.isLoaded()) continue;
+            if (QString(name) == "Formtra" && w.window() != watched_) watchTrapezium(w);
+            if (QString why = checkWindow(w); !why.isEmpty()) return w.name() + ": " + why;
         }
         return {};
     }
@@ -158,37 +152,36 @@ class Storm {
         watched_ = w.window();
         accepted_.reset();
         for (const char* bar : {"hsbgoniaa", "hsbgoniab", "hsbpleuraa", "hsbpleurag"})
-            QObject::connect(w.scrollBar(bar), &QAbstractSlider::valueChanged, w.window(), [this, &w] {
-                const fg::trapezium::Bars now{
-                    w.scrollBar("hsbgoniaa")->value(), w.scrollBar("hsbgoniab")->value(),
-                    w.scrollBar("hsbpleuraa")->value(), w.scrollBar("hsbpleurag")->value()};
-                if (now.a > now.g)
-                    accepted_ = now;
-            });
+            QObject::connect(w.scrollBar(bar), &QAbstractSlider::valueChanged, w.window(),
+                             [this, &w] {
+                                 const fg::trapezium::Bars now{w.scrollBar("hsbgoniaa")->value(),
+                                                               w.scrollBar("hsbgoniab")->value(),
+                                                               w.scrollBar("hsbpleuraa")->value(),
+                                                               w.scrollBar("hsbpleurag")->value()};
+                                 if (now.a > now.g) accepted_ = now;
+                             });
     }
 
     QString checkWindow(rt::Form& w) {
         const std::vector<rt::Update> updates = expected(w, accepted_);
         for (const rt::ControlDesign& c : w.design().controls) {
-            if (c.kind != rt::ControlKind::TextBox)
-                continue;
+            if (c.kind != rt::ControlKind::TextBox) continue;
             const QString shown = w.textBox(c.name)->text();
             bool ok = shown == q(c.text);
             for (const rt::Update& u : updates)
                 ok = ok || (u.textOf(c.name) && shown == q(*u.textOf(c.name)));
-            if (!ok)
-                return QString("%1 shows '%2'").arg(q(c.name), shown);
+            if (!ok) return QString("%1 shows '%2'").arg(q(c.name), shown);
         }
         const auto& items = w.window()->items();
-        if (items.empty())
-            return {};
+        if (items.empty()) return {};
         for (const rt::Update& u : updates)
-            if (items == drawnBy(u, w.window()->foreColor().rgb()))
-                return {};
+            if (items == drawnBy(u, w.window()->foreColor().rgb())) return {};
         return "the surface does not hold the current figure";
     }
 
-    std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }
+    std::size_t pick(std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_);
+    }
 
     void restart() {
         program_.reset();
@@ -238,7 +231,8 @@ class TestStorm : public QObject {
             const QString event = storm.step();
             const QString why = storm.check();
             if (!why.isEmpty())
-                QFAIL(qPrintable(QString("seed %1, event %2 (%3): %4").arg(seed).arg(i).arg(event, why)));
+                QFAIL(qPrintable(
+                    QString("seed %1, event %2 (%3): %4").arg(seed).arg(i).arg(event, why)));
         }
         qInfo("%d events, %d programs", events, storm.programs);
         QVERIFY(storm.programs > 1); // the walk did reach End or the last close box

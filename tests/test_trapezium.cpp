@@ -9,7 +9,8 @@ using namespace testkit;
 namespace trap = figures::trapezium;
 
 namespace {
-const char* const kResultBoxes[] = {"txtpleurab", "txtpleurad", "txtgoniad", "txtyphsos", "per", "emb"};
+const char* const kResultBoxes[] = {"txtpleurab", "txtpleurad", "txtgoniad",
+                                    "txtyphsos",  "per",        "emb"};
 const char* const kInputBoxes[] = {"txtgoniaa", "txtgoniab", "txtpleuraa", "txtpleurag"};
 
 QStringList boxes(rt::Form& w, const char* const (&names)[6]) {
@@ -29,13 +30,34 @@ class TestTrapezium : public QObject {
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("g");
         QTest::addColumn<QStringList>("results"); // β, δ, h, Δ, perimeter, area
-        QTest::newRow("45 45 10 0") << 45 << 45 << 10 << 0 << QStringList{" 7.07106781186547", " 7.07106781186547", " 4.99999999999999", " 135°", " 24.1421356237309", " 25"};
-        QTest::newRow("45 45 2 1") << 45 << 45 << 2 << 1 << QStringList{" .707106781186547", " .707106781186547", " .499999999999999", " 135°", " 4.41421356237309", " .749999999999999"};
-        QTest::newRow("45 45 10 9") << 45 << 45 << 10 << 9 << QStringList{" .707106781186547", " .707106781186547", " .499999999999999", " 135°", " 20.4142135623731", " 4.74999999999999"};
-        QTest::newRow("60 60 10 5") << 60 << 60 << 10 << 5 << QStringList{" 4.99999999999999", " 4.99999999999999", " 4.33012701892218", " 120°", " 25", " 32.4759526419164"};
-        QTest::newRow("30 60 8 2") << 30 << 60 << 8 << 2 << QStringList{" 3", " 5.19615242270663", " 2.59807621135331", " 150°", " 18.1961524227066", " 12.9903810567666"};
-        QTest::newRow("90 30 3 1") << 90 << 30 << 3 << 1 << QStringList{" 2.3094010767585", " 1.15470053837925", " 1.15470053837925", " 90°", " 7.46410161513775", " 2.3094010767585"};
-        QTest::newRow("90 60 10 0") << 90 << 60 << 10 << 0 << QStringList{" 19.9999999999999", " 17.3205080756887", " 17.3205080756887", " 90°", " 47.3205080756886", " 86.6025403784434"};
+        QTest::newRow("45 45 10 0")
+            << 45 << 45 << 10 << 0 << QStringList{" 7.07106781186547", " 7.07106781186547",
+                                                  " 4.99999999999999", " 135°",
+                                                  " 24.1421356237309", " 25"};
+        QTest::newRow("45 45 2 1")
+            << 45 << 45 << 2 << 1
+            << QStringList{" .707106781186547", " .707106781186547", " .499999999999999", " 135°",
+                           " 4.41421356237309", " .749999999999999"};
+        QTest::newRow("45 45 10 9")
+            << 45 << 45 << 10 << 9
+            << QStringList{" .707106781186547", " .707106781186547", " .499999999999999", " 135°",
+                           " 20.4142135623731", " 4.74999999999999"};
+        QTest::newRow("60 60 10 5")
+            << 60 << 60 << 10 << 5
+            << QStringList{
+                   " 4.99999999999999", " 4.99999999999999", " 4.33012701892218", " 120°", " 25",
+                   " 32.4759526419164"};
+        QTest::newRow("30 60 8 2")
+            << 30 << 60 << 8 << 2 << QStringList{" 3",    " 5.19615242270663", " 2.59807621135331",
+                                                 " 150°", " 18.1961524227066", " 12.9903810567666"};
+        QTest::newRow("90 30 3 1")
+            << 90 << 30 << 3 << 1
+            << QStringList{" 2.3094010767585",  " 1.15470053837925", " 1.15470053837925", " 90°",
+                           " 7.46410161513775", " 2.3094010767585"};
+        QTest::newRow("90 60 10 0")
+            << 90 << 60 << 10 << 0
+            << QStringList{" 19.9999999999999", " 17.3205080756887", " 17.3205080756887", " 90°",
+                           " 47.3205080756886", " 86.6025403784434"};
     }
     void table() {
         QFETCH(int, A);
@@ -57,18 +79,23 @@ class TestTrapezium : public QObject {
                 order << q(s.name);
             else if (s.kind == rt::Step::Cls)
                 order << "Cls";
-        QCOMPARE(order, (QStringList{"txtgoniaa", "txtgoniab", "txtpleuraa", "txtpleurag", "Cls", "per",
-                                     "emb", "txtgoniad", "txtpleurab", "txtpleurad", "txtyphsos"}));
+        QCOMPARE(order,
+                 (QStringList{"txtgoniaa", "txtgoniab", "txtpleuraa", "txtpleurag", "Cls", "per",
+                              "emb", "txtgoniad", "txtpleurab", "txtpleurad", "txtyphsos"}));
     }
 
     void vertices_data() {
         QTest::addColumn<QList<int>>("bars");
         QTest::addColumn<QPointF>("gamma");
         QTest::addColumn<QPointF>("delta");
-        QTest::newRow("apex") << QList<int>{45, 45, 10, 0} << QPointF(3550, 1650) << QPointF(3550, 1650);
-        QTest::newRow("upright") << QList<int>{90, 30, 3, 1} << QPointF(2150, 2995.8547) << QPointF(1800, 2995.8547);
-        QTest::newRow("leaning out") << QList<int>{100, 45, 3, 1} << QPointF(2000.15, 2550.15) << QPointF(1650.15, 2550.15);
-        QTest::newRow("tall") << QList<int>{80, 60, 10, 0} << QPointF(2618.84, -1243.90) << QPointF(2618.84, -1243.90);
+        QTest::newRow("apex") << QList<int>{45, 45, 10, 0} << QPointF(3550, 1650)
+                              << QPointF(3550, 1650);
+        QTest::newRow("upright") << QList<int>{90, 30, 3, 1} << QPointF(2150, 2995.8547)
+                                 << QPointF(1800, 2995.8547);
+        QTest::newRow("leaning out")
+            << QList<int>{100, 45, 3, 1} << QPointF(2000.15, 2550.15) << QPointF(1650.15, 2550.15);
+        QTest::newRow("tall") << QList<int>{80, 60, 10, 0} << QPointF(2618.84, -1243.90)
+                              << QPointF(2618.84, -1243.90);
     }
     void vertices() {
         QFETCH(QList<int>, bars);
@@ -122,7 +149,8 @@ class TestTrapezium : public QObject {
                             QFAIL(qPrintable(QString("%1 %2 %3 %4").arg(A).arg(B).arg(a).arg(g)));
                         if (A % 9 == 0 || B % 7 == 0) { // the texts and drawing on a wide grid
                             const rt::Update u = trap::RefreshFigure({A, B, a, g});
-                            for (const char* box : {"txtpleurab", "txtpleurad", "txtyphsos", "per", "emb"})
+                            for (const char* box :
+                                 {"txtpleurab", "txtpleurad", "txtyphsos", "per", "emb"})
                                 QVERIFY2(wellFormedStr(*u.textOf(box)), u.textOf(box)->c_str());
                             QVERIFY(closedOutline(drawnBy(u, 0)));
                         }

@@ -9,8 +9,12 @@ using namespace testkit;
 namespace tri = figures::triangle;
 
 namespace {
-double num(const rt::Update& u, const char* box) { return std::stod(*u.textOf(box)); }
-double sinDeg(int d) { return std::sin(d * M_PI / 180); }
+double num(const rt::Update& u, const char* box) {
+    return std::stod(*u.textOf(box));
+}
+double sinDeg(int d) {
+    return std::sin(d * M_PI / 180);
+}
 // Β's position from the drawing: the end of the first side ΑΒ.
 QPointF apex(const rt::Update& u) {
     const auto items = drawnBy(u, 0);
@@ -33,10 +37,14 @@ class TestTriangle : public QObject {
         QTest::addColumn<double>("emb");
         QTest::addColumn<QPointF>("apex");
         QTest::addColumn<double>("tolerance");
-        QTest::newRow("equilateral") << 60 << 60 << 6 << " 60°" << 5.196 << 6.0 << 6.0 << 18.0 << 15.588 << QPointF(2100, 1941) << 1.0;
-        QTest::newRow("right at B") << 30 << 60 << 4 << " 90°" << 1.732 << 2.0 << 3.464 << 9.464 << 3.464 << QPointF(2100, 2980) << 1.0;
-        QTest::newRow("flat") << 1 << 1 << 1 << " 178°" << 0.00873 << 0.5 << 0.5 << 2.0 << 0.004365 << QPointF(1350, 3497) << 1.0;
-        QTest::newRow("tall") << 90 << 89 << 10 << " 1°" << 572.9 << 572.987 << 572.9 << 1155.9 << 2864.9 << QPointF(1200, -168687) << 10.0;
+        QTest::newRow("equilateral") << 60 << 60 << 6 << " 60°" << 5.196 << 6.0 << 6.0 << 18.0
+                                     << 15.588 << QPointF(2100, 1941) << 1.0;
+        QTest::newRow("right at B") << 30 << 60 << 4 << " 90°" << 1.732 << 2.0 << 3.464 << 9.464
+                                    << 3.464 << QPointF(2100, 2980) << 1.0;
+        QTest::newRow("flat") << 1 << 1 << 1 << " 178°" << 0.00873 << 0.5 << 0.5 << 2.0 << 0.004365
+                              << QPointF(1350, 3497) << 1.0;
+        QTest::newRow("tall") << 90 << 89 << 10 << " 1°" << 572.9 << 572.987 << 572.9 << 1155.9
+                              << 2864.9 << QPointF(1200, -168687) << 10.0;
     }
     void workedExamples() {
         QFETCH(int, A);
@@ -81,8 +89,11 @@ class TestTriangle : public QObject {
                 const rt::Update u = tri::RefreshFigure({90, G, b});
                 const double t = std::tan(G * M_PI / 180);
                 const double c = std::cos(G * M_PI / 180);
-                const auto close12 = [](double x, double y) { return std::abs(x - y) <= 1e-12 * std::abs(y); };
-                QVERIFY2(close12(num(u, "txtk"), b * t), qPrintable(QString("G %1 b %2").arg(G).arg(b)));
+                const auto close12 = [](double x, double y) {
+                    return std::abs(x - y) <= 1e-12 * std::abs(y);
+                };
+                QVERIFY2(close12(num(u, "txtk"), b * t),
+                         qPrintable(QString("G %1 b %2").arg(G).arg(b)));
                 QVERIFY(close12(num(u, "txtpleurag"), b * t));
                 QVERIFY(close12(num(u, "txtpleuraa"), b / c));
             }

@@ -33,8 +33,7 @@ std::vector<rt::DrawItem> drawnBy(const rt::Update& update, QRgb foreColour) {
 
 bool shows(rt::Form& form, const rt::Update& update, QString* why) {
     for (const rt::Step& s : update.steps()) {
-        if (s.kind != rt::Step::SetText)
-            continue;
+        if (s.kind != rt::Step::SetText) continue;
         const QString expected = QString::fromStdString(*update.textOf(s.name));
         const QString actual = form.textBox(s.name)->text();
         if (actual != expected) {
@@ -60,22 +59,18 @@ bool wellFormedStr(const std::string& text) {
         QStringLiteral("^[ -](?:([1-9]\\d*)(?:\\.(\\d*[1-9]))?|\\.(\\d*[1-9])|0|"
                        "([1-9])(?:\\.(\\d*[1-9]))?E([+-])(\\d{2,3}))$"));
     const auto m = grammar.match(QString::fromStdString(text));
-    if (!m.hasMatch())
-        return false;
+    if (!m.hasMatch()) return false;
     if (!m.captured(4).isEmpty()) { // exponent form
         const int exponent = m.captured(7).toInt() * (m.captured(6) == "-" ? -1 : 1);
-        if (exponent >= -4 && exponent < 15)
-            return false;
-        if (1 + m.captured(5).size() > 15)
-            return false;
+        if (exponent >= -4 && exponent < 15) return false;
+        if (1 + m.captured(5).size() > 15) return false;
     } else {
         QString digits = m.captured(1) + m.captured(2) + m.captured(3);
         while (digits.startsWith('0'))
             digits.remove(0, 1);
         while (digits.endsWith('0') && m.captured(2).isEmpty() && m.captured(3).isEmpty())
             digits.chop(1);
-        if (digits.size() > 15)
-            return false;
+        if (digits.size() > 15) return false;
     }
     const double value = std::stod(text);
     return std::isfinite(value) && rt::Str(value) == text;
@@ -85,22 +80,19 @@ bool closedOutline(const std::vector<rt::DrawItem>& items) {
     std::vector<QPointF> ends;
     std::vector<std::size_t> owner;
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i].kind != rt::DrawItem::Line)
-            continue;
+        if (items[i].kind != rt::DrawItem::Line) continue;
         ends.emplace_back(items[i].x1, items[i].y1);
         ends.emplace_back(items[i].x2, items[i].y2);
         owner.push_back(i);
         owner.push_back(i);
     }
-    if (ends.size() < 4)
-        return false;
+    if (ends.size() < 4) return false;
     for (std::size_t a = 0; a < ends.size(); ++a) {
         bool met = false;
         for (std::size_t b = 0; b < ends.size() && !met; ++b)
             met = owner[a] != owner[b] && std::abs(ends[a].x() - ends[b].x()) < 1e-3 &&
                   std::abs(ends[a].y() - ends[b].y()) < 1e-3;
-        if (!met)
-            return false;
+        if (!met) return false;
     }
     return true;
 }

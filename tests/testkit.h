@@ -91,20 +91,21 @@ inline std::vector<int> dragThumbTo(QScrollBar* bar, int value) {
     for (int i = 0; i < 2000 && bar->value() != value; ++i) {
         at += QPoint(0, dir);
         QTest::mouseMove(bar, at);
-        if (bar->value() != last)
-            seen.push_back(last = bar->value());
+        if (bar->value() != last) seen.push_back(last = bar->value());
     }
     QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, at);
     return seen;
 }
 
 inline void clickArrow(QScrollBar* bar, bool down) {
-    const QRect r = subControl(bar, down ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
+    const QRect r =
+        subControl(bar, down ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, r.center());
 }
 
 inline void clickTrough(QScrollBar* bar, bool below) {
-    const QRect r = subControl(bar, below ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
+    const QRect r =
+        subControl(bar, below ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, r.center());
 }
 
@@ -129,9 +130,13 @@ inline QWidget* tab() {
     return QApplication::focusWidget();
 }
 
-inline QString text(rt::Form& form, const char* box) { return form.textBox(box)->text(); }
+inline QString text(rt::Form& form, const char* box) {
+    return form.textBox(box)->text();
+}
 
-inline QString q(const std::string& s) { return QString::fromStdString(s); }
+inline QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // The display list the update's drawing steps would leave on a cleared surface.
 std::vector<rt::DrawItem> drawnBy(const rt::Update& update, QRgb foreColour);
@@ -148,7 +153,9 @@ bool wellFormedStr(const std::string& text);
 // Every end of every line meets an end of another line.
 bool closedOutline(const std::vector<rt::DrawItem>& items);
 
-inline bool near(float a, double b, double tolerance = 0.01) { return std::abs(a - b) <= tolerance; }
+inline bool near(float a, double b, double tolerance = 0.01) {
+    return std::abs(a - b) <= tolerance;
+}
 
 // A QApplication set up as the program's, for the suites' main().
 #define TESTKIT_MAIN(TestClass)                                                                    \

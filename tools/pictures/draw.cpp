@@ -21,7 +21,9 @@ QImage canvas(int w, int h, QColor fill = Qt::white) {
     return image;
 }
 
-QPen inkPen(qreal width = 2) { return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap); }
+QPen inkPen(qreal width = 2) {
+    return QPen(kInk, width, Qt::SolidLine, Qt::RoundCap);
+}
 
 void letter(QPainter& p, qreal x, qreal y, const QString& text, int px = 11) {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -217,8 +219,7 @@ void drawIcon(QPainter& p, qreal s) {
     p.setPen(Qt::NoPen);
     p.drawRoundedRect(QRectF(0, 0, s, s), s * 0.15, s * 0.15);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::white, qMax<qreal>(1.5, s / 14), Qt::SolidLine, Qt::RoundCap,
-                  Qt::RoundJoin));
+    p.setPen(QPen(Qt::white, qMax<qreal>(1.5, s / 14), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolygon(QPolygonF{{s * 0.15, s * 0.82}, {s * 0.85, s * 0.82}, {s * 0.38, s * 0.2}});
     p.setPen(QPen(QColor(224, 224, 224), qMax<qreal>(1, s / 20)));
     p.drawEllipse(QPointF(s * 0.62, s * 0.42), s * 0.22, s * 0.22);

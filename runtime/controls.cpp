@@ -8,14 +8,22 @@
 namespace rt {
 
 namespace {
-// The style's own focus cue is faint or missing on bars and picture buttons; on the blue
-// windows a keyboard user needs to see at once which control the keys will move.
+// The style's own focus cue is faint or missing on bars, boxes and picture buttons; on the
+// blue windows a keyboard user needs to see at once which control the keys will move.
 void paintFocusRing(QWidget* widget) {
     if (!widget->hasFocus()) return;
     QPainter painter(widget);
     painter.setPen(QPen(QColor(255, 200, 0), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1));
+}
+
+// A plain single-line border, as the boxes had; cheaper to draw on every drag step than
+// the style's rounded frame.
+void paintBorder(QWidget* widget) {
+    QPainter painter(widget);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(widget->rect().adjusted(0, 0, -1, -1));
 }
 } // namespace
 
@@ -46,13 +54,22 @@ void ScrollBar::valueMoved() {
 
 TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
+    setFrame(false);
+    setTextMargins(2, 0, 1, 0);
     setFocusPolicy(Qt::StrongFocus);
     setBoxText(text);
 }
 
 void TextBox::setBoxText(const QString& text) {
+    if (text == this->text()) return; // nothing to lay out or repaint
     setText(text);
     setCursorPosition(0);
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    paintBorder(this);
+    paintFocusRing(this);
 }
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {

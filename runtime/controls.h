@@ -38,6 +38,7 @@ class TextBox : public QLineEdit {
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A caption in its own colours, never changed at run time.

@@ -1,25 +1,14 @@
 // Benchmarks of the figure windows: one update (bars read, computation, texts, display
 // list), one repaint of the surface into an image at device-pixel ratio 1 and 2, and a
 // sustained thumb drag through the event loop.
-#include "appsetup.h"
-#include "program.h"
+#include "testkit.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QStyleOptionSlider>
-#include <QTest>
 #include <benchmark/benchmark.h>
 #include <ctime>
 
 namespace {
-
-class SilentServices : public rt::Services {
-  public:
-    void beep() override {}
-    void end() override {}
-    void runtimeError(const rt::RuntimeError&) override {}
-};
 
 struct Window {
     const char* name;
@@ -40,16 +29,12 @@ const Window kWindows[] = {
     {"segment", "Command7", "Formline", "hsbdief", 4550, 4551},
 };
 
-struct Open {
-    SilentServices services;
-    app::Program program{services, "."};
+// The program on its menu, with the window open through its menu button.
+struct Open : testkit::Fixture {
     rt::Form* form;
     rt::ScrollBar* bar;
     explicit Open(const Window& w) {
-        program.start();
-        QTest::mouseClick(program.form("Form1").control(w.button), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        form = &program.form(w.form);
+        form = &open(w.button, w.form);
         bar = form->scrollBar(w.bar);
     }
 };
@@ -78,20 +63,6 @@ void repaint(benchmark::State& state, const Window& w) {
     }
 }
 
-QRect thumb(QScrollBar* bar) {
-    QStyleOptionSlider opt;
-    opt.initFrom(bar);
-    opt.orientation = bar->orientation();
-    opt.minimum = bar->minimum();
-    opt.maximum = bar->maximum();
-    opt.sliderPosition = bar->sliderPosition();
-    opt.sliderValue = bar->value();
-    opt.singleStep = bar->singleStep();
-    opt.pageStep = bar->pageStep();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider,
-                                        bar);
-}
-
 // 10 000 thumb steps delivered as mouse moves, each one posted and dispatched by the
 // event loop; reports events per second and CPU time per event.
 void sustainedDrag(benchmark::State& state) {
@@ -100,7 +71,7 @@ void sustainedDrag(benchmark::State& state) {
     constexpr int kSteps = 10000;
     for (auto _ : state) {
         bar->setValue(0);
-        const QPoint start = thumb(bar).center();
+        const QPoint start = testkit::subControl(bar, QStyle::SC_ScrollBarSlider).center();
         QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, start);
         std::clock_t cpu0 = std::clock();
         for (int i = 0; i < kSteps; ++i) {

@@ -201,6 +201,37 @@ class TestSegment : public QObject {
         QVERIFY(near(it[4].x1, letterA.x()) && near(it[4].y1, letterA.y()));
     }
 
+    // Every length at four directions and every direction at four lengths: the end
+    // circles sit on the segment's ends, the letters at their offsets, the segment is
+    // centred and as long as it says, and the texts are well formed.
+    void geometryEverywhere() {
+        std::vector<std::pair<int, int>> inputs;
+        for (int direction : {0, 4550, 9000, 18000})
+            for (int length = 0; length <= 10000; ++length)
+                inputs.emplace_back(length, direction);
+        for (int length : {0, 1, 5000, 10000})
+            for (int direction = 0; direction <= 18000; ++direction)
+                inputs.emplace_back(length, direction);
+        for (const auto& [length, direction] : inputs) {
+            const rt::Update u = both(length, direction, kC);
+            const auto it = drawnBy(u, 0);
+            const double half = length / 100.0 / 2 * 36;
+            const double midX = (it[1].x1 + it[1].x2) / 2.0, midY = (it[1].y1 + it[1].y2) / 2.0;
+            const double span = std::hypot(it[1].x1 - it[1].x2, it[1].y1 - it[1].y2);
+            const bool ok =
+                it.size() == 5 && it[2].x1 == it[1].x1 && it[2].y1 == it[1].y1 &&
+                it[3].x1 == it[1].x2 && it[3].y1 == it[1].y2 && it[2].x2 == 25 && it[3].x2 == 25 &&
+                near(it[0].x1, it[1].x1 + 100.0) && near(it[0].y1, it[1].y1 - 210.0) &&
+                near(it[4].x1, it[1].x2 - 210.0) && near(it[4].y1, it[1].y2 - 210.0) &&
+                std::abs(midX - 3000) < 0.01 && std::abs(midY - 1990) < 0.01 &&
+                std::abs(span - 2 * half) < 0.01 &&
+                wellFormedStr(u.textOf("txtdief3")->substr(0, u.textOf("txtdief3")->find(" π"))) &&
+                wellFormedStr(u.textOf("txtdief4")->substr(0, u.textOf("txtdief4")->find(" β")));
+            if (!ok)
+                QFAIL(qPrintable(QString("length %1, direction %2").arg(length).arg(direction)));
+        }
+    }
+
     // The segment never reaches the boxes, whose tops are at y = 3840.
     void staysAboveTheBoxes() {
         for (int length = 0; length <= 10000; length += 250)

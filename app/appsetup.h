@@ -5,7 +5,8 @@
 
 namespace app {
 
-inline constexpr const char* kVersion = "1.00.0030";
+// The file and product version, from the build (CMakeLists.txt).
+inline constexpr const char* kVersion = SCHIMATIOS_VERSION;
 
 // True when Qt has a platform to show windows on.
 bool displayAvailable();

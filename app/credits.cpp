@@ -2,6 +2,8 @@
 // overlapping labels.
 #include "credits.h"
 
+#include "appsetup.h"
+
 namespace app {
 
 using namespace rt;
@@ -13,7 +15,7 @@ const FormDesign& creditsDesign() {
         .width = 2775,
         .height = 1575,
         .controls = {
-            label("Label2", 480, 360, 2535, 495, 0, "ΣΧΗμάτιος 1.00.0030"),
+            label("Label2", 480, 360, 2535, 495, 0, std::string("ΣΧΗμάτιος ") + kVersion),
             label("Label3", 240, 600, 3015, 495, 1, "Η ομάδα ανάπτυξης"),
             label("Label4", 840, 840, 1215, 495, 3, "2026"),
             button("Command1(1)", 1800, 960, 975, 615, 2, kBackPicture).spoken("Κλείσιμο"),

@@ -189,6 +189,10 @@ class TestMenu : public QObject {
             visibleCredits += w->isVisible() && w->objectName() == "Formd";
         QCOMPARE(visibleCredits, 1);
         QCOMPARE(credits->windowTitle(), QString("ΣΧΗμάτιος: ΔΗΜΙΟΥΡΓΟΣ"));
+        QStringList lines;
+        for (const char* label : {"Label2", "Label3", "Label4"})
+            lines << qobject_cast<QLabel*>(f.form("Formd").control(label))->text();
+        QCOMPARE(lines, (QStringList{"ΣΧΗμάτιος 1.00.0030", "Η ομάδα ανάπτυξης", "2026"}));
 
         rt::Form& circle = f.open("Command1", "Formk");
         QCOMPARE(f.loaded(), (QStringList{"Formd", "Formk"}));

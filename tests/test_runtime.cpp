@@ -5,7 +5,6 @@
 #include "numfmt.h"
 
 #include <QPainter>
-#include <QSignalSpy>
 #include <QWheelEvent>
 
 using namespace testkit;

@@ -3,7 +3,8 @@
 // notice, back and forth between the menu and the figures. After every event the
 // program must be in a valid state and every figure window must show exactly what its
 // computation gives for its bars.
-//   STORM_EVENTS=500000 STORM_SEED=7 build/default/tests/test_storm   (the long run)
+// The long run (Qt Test stops any test function after 5 minutes unless told otherwise):
+//   STORM_EVENTS=500000 QTEST_FUNCTION_TIMEOUT=3600000 build/default/tests/test_storm
 #include "angle.h"
 #include "circle.h"
 #include "parallelogram.h"

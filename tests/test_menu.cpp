@@ -2,6 +2,9 @@
 // the credits window, End and the close box.
 #include "testkit.h"
 
+#include <QFile>
+#include <QImageReader>
+
 using namespace testkit;
 
 class TestMenu : public QObject {
@@ -62,6 +65,48 @@ class TestMenu : public QObject {
         QVERIFY(b->text().isEmpty());
         QCOMPARE(b->iconSize(), picture);
         QVERIFY(!b->icon().isNull());
+    }
+
+    // Each picture is stored in its design's format: 16-colour or 24-bit bitmaps, GIF, JPEG.
+    void pictureFormats_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<int>("bitsPerPixel"); // for bitmaps
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("segment") << ":/pictures/segment.bmp" << QByteArray("bmp") << 4
+                                 << QSize(86, 83);
+        QTest::newRow("angle") << ":/pictures/angle.bmp" << QByteArray("bmp") << 4 << QSize(86, 83);
+        QTest::newRow("square") << ":/pictures/square.bmp" << QByteArray("bmp") << 4
+                                << QSize(86, 82);
+        QTest::newRow("rectangle")
+            << ":/pictures/rectangle.bmp" << QByteArray("bmp") << 24 << QSize(83, 82);
+        QTest::newRow("circle") << ":/pictures/circle.bmp" << QByteArray("bmp") << 24
+                                << QSize(83, 82);
+        QTest::newRow("triangle") << ":/pictures/triangle.gif" << QByteArray("gif") << 0
+                                  << QSize(89, 81);
+        QTest::newRow("parallelogram")
+            << ":/pictures/parallelogram.jpg" << QByteArray("jpeg") << 0 << QSize(85, 77);
+        QTest::newRow("trapezium")
+            << ":/pictures/trapezium.gif" << QByteArray("gif") << 0 << QSize(87, 86);
+        QTest::newRow("credits") << ":/pictures/credits.bmp" << QByteArray("bmp") << 24
+                                 << QSize(86, 53);
+        QTest::newRow("exit") << ":/pictures/exit.bmp" << QByteArray("bmp") << 24 << QSize(138, 50);
+        QTest::newRow("back") << ":/pictures/back.bmp" << QByteArray("bmp") << 24 << QSize(61, 49);
+    }
+    void pictureFormats() {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, format);
+        QFETCH(int, bitsPerPixel);
+        QFETCH(QSize, size);
+        QImageReader reader(path);
+        QCOMPARE(reader.format(), format);
+        QCOMPARE(reader.size(), size);
+        if (bitsPerPixel) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray header = file.read(30);
+            QCOMPARE(static_cast<int>(static_cast<uchar>(header[28])), bitsPerPixel);
+        }
     }
 
     void tabOrder() {

@@ -87,7 +87,8 @@ class TestGrowth : public QObject {
                   "above "
                   "visit %d",
                   visits, since(afterFirst), since(warm), kWarm);
-            QVERIFY2(since(warm) < 16 * 1024, qPrintable(QString::number(since(warm))));
+            // One leaked widget a visit would be hundreds of kilobytes by now.
+            QVERIFY2(since(warm) < 64 * 1024, qPrintable(QString::number(since(warm))));
             QVERIFY2(since(afterFirst) < 512 * 1024,
                      qPrintable(QString::number(since(afterFirst))));
         }

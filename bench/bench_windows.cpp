@@ -10,47 +10,32 @@
 
 namespace {
 
-struct Window {
-    const char* name;
-    const char* button;
-    const char* form;
-    const char* bar;
-    int low, high; // two values the bar alternates between
-};
-
-const Window kWindows[] = {
-    {"square", "Command2", "Formt", "hsbpleyra", 5, 6},
-    {"circle", "Command1", "Formk", "hsbR", 5, 6},
-    {"angle", "Command8", "Formangle", "hsbgonia", 45, 46},
-    {"rectangle", "Command3", "Formo", "hsbpleyraa", 5, 6},
-    {"parallelogram", "Command10", "Formparal", "hsbgonia1", 45, 46},
-    {"triangle", "Command5", "Formtri", "hsbgoniaa", 45, 46},
-    {"trapezium", "Command6", "Formtra", "hsbgoniaa", 45, 46},
-    {"segment", "Command7", "Formline", "hsbdief", 4550, 4551},
-};
-
-// The program on its menu, with the window open through its menu button.
+// The program on its menu, with the window open through its menu button; its bar steps
+// between two values in the middle of its range.
 struct Open : testkit::Fixture {
     rt::Form* form;
     rt::ScrollBar* bar;
-    explicit Open(const Window& w) {
+    int low, high;
+    explicit Open(const testkit::FigureWindow& w) {
         form = &open(w.button, w.form);
         bar = form->scrollBar(w.bar);
+        low = (bar->minimum() + bar->maximum()) / 2;
+        high = low + 1;
     }
 };
 
-void update(benchmark::State& state, const Window& w) {
+void update(benchmark::State& state, const testkit::FigureWindow& w) {
     Open open(w);
     bool flip = false;
     for (auto _ : state) {
-        open.bar->setValue((flip = !flip) ? w.high : w.low); // a Change, as an arrow makes
+        open.bar->setValue((flip = !flip) ? open.high : open.low); // a Change, as an arrow makes
         benchmark::DoNotOptimize(open.form->window()->items().data());
     }
 }
 
-void repaint(benchmark::State& state, const Window& w) {
+void repaint(benchmark::State& state, const testkit::FigureWindow& w) {
     Open open(w);
-    open.bar->setValue(w.high);
+    open.bar->setValue(open.high);
     const qreal ratio = static_cast<qreal>(state.range(0));
     rt::Surface* surface = open.form->window();
     QImage image(surface->size() * ratio, QImage::Format_RGB32);
@@ -66,7 +51,8 @@ void repaint(benchmark::State& state, const Window& w) {
 // 10 000 thumb steps delivered as mouse moves, each one posted and dispatched by the
 // event loop; reports events per second and CPU time per event.
 void sustainedDrag(benchmark::State& state) {
-    Open open(kWindows[7]); // the segment: 18 001 values, a new one on nearly every pixel
+    Open open(
+        testkit::kFigureWindows[0]); // the segment: 18 001 values, a new one on nearly every pixel
     QScrollBar* bar = open.bar;
     constexpr int kSteps = 10000;
     for (auto _ : state) {
@@ -95,10 +81,10 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     app::setUpApplication(application);
-    for (const Window& w : kWindows) {
-        benchmark::RegisterBenchmark((std::string("update/") + w.name).c_str(), update, w)
+    for (const testkit::FigureWindow& w : testkit::kFigureWindows) {
+        benchmark::RegisterBenchmark((std::string("update/") + w.row).c_str(), update, w)
             ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark((std::string("repaint/") + w.name).c_str(), repaint, w)
+        benchmark::RegisterBenchmark((std::string("repaint/") + w.row).c_str(), repaint, w)
             ->Arg(1)
             ->Arg(2)
             ->Unit(benchmark::kMicrosecond);

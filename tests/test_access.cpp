@@ -27,26 +27,7 @@ void press(Qt::Key key) {
 class TestAccess : public QObject {
     Q_OBJECT
   private slots:
-    void keyboardOnly_data() {
-        QTest::addColumn<QString>("button"); // the menu button that opens the window
-        QTest::addColumn<QString>("form");
-        QTest::newRow("segment") << "Command7"
-                                 << "Formline";
-        QTest::newRow("angle") << "Command8"
-                               << "Formangle";
-        QTest::newRow("square") << "Command2"
-                                << "Formt";
-        QTest::newRow("rectangle") << "Command3"
-                                   << "Formo";
-        QTest::newRow("circle") << "Command1"
-                                << "Formk";
-        QTest::newRow("triangle") << "Command5"
-                                  << "Formtri";
-        QTest::newRow("parallelogram") << "Command10"
-                                       << "Formparal";
-        QTest::newRow("trapezium") << "Command6"
-                                   << "Formtra";
-    }
+    void keyboardOnly_data() { figureWindowRows(); }
     // From the menu to the window and back with Tab, Space and the bar keys alone;
     // every result box gets filled on the way.
     void keyboardOnly() {

@@ -8,24 +8,6 @@ using namespace testkit;
 
 namespace {
 
-struct Visit {
-    const char* button;
-    const char* form;
-    const char* bar;
-    const char* back;
-};
-
-const Visit kVisits[] = {
-    {"Command7", "Formline", "hsbdief", "Command1"},
-    {"Command8", "Formangle", "hsbgonia", "Command1"},
-    {"Command2", "Formt", "hsbpleyra", "Command2"},
-    {"Command3", "Formo", "hsbpleyrab", "Command2"},
-    {"Command1", "Formk", "hsbR", "Command2"},
-    {"Command5", "Formtri", "hsbgoniaa", "Command1"},
-    {"Command10", "Formparal", "hsbgonia1", "Command2"},
-    {"Command6", "Formtra", "hsbgoniaa", "Command1"},
-};
-
 int liveObjects(app::Program& program) {
     int n = static_cast<int>(qApp->findChildren<QObject*>().size());
     for (rt::Form* f : program.forms())
@@ -54,7 +36,7 @@ class TestGrowth : public QObject {
                                : (kSanitized ? 200 : 1000);
         Fixture f;
         const auto round = [&] {
-            for (const Visit& v : kVisits) {
+            for (const FigureWindow& v : kFigureWindows) {
                 rt::Form& w = f.open(v.button, v.form);
                 dragThumb(w.scrollBar(v.bar), 120, 6);
                 clickArrow(w.scrollBar(v.bar), true);

@@ -121,44 +121,7 @@ class TestMenu : public QObject {
                                      "Command1"}));
     }
 
-    void figureButtons_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("back");
-        QTest::newRow("segment") << "Command7"
-                                 << "Formline"
-                                 << "ΣΧΗμάτιος: ΕΥΘΥΓΡΑΜΜΟ ΤΜΗΜΑ"
-                                 << "Command1";
-        QTest::newRow("angle") << "Command8"
-                               << "Formangle"
-                               << "ΣΧΗμάτιος: ΓΩΝΙΑ"
-                               << "Command1";
-        QTest::newRow("square") << "Command2"
-                                << "Formt"
-                                << "ΣΧΗμάτιος: ΤΕΤΡΑΓΩΝΟ"
-                                << "Command2";
-        QTest::newRow("rectangle") << "Command3"
-                                   << "Formo"
-                                   << "ΣΧΗμάτιος: ΟΡΘΟΓΩΝΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ"
-                                   << "Command2";
-        QTest::newRow("circle") << "Command1"
-                                << "Formk"
-                                << "ΣΧΗμάτιος: ΚΥΚΛΟΣ"
-                                << "Command2";
-        QTest::newRow("triangle") << "Command5"
-                                  << "Formtri"
-                                  << "ΣΧΗμάτιος: ΤΡΙΓΩΝΟ"
-                                  << "Command1";
-        QTest::newRow("parallelogram") << "Command10"
-                                       << "Formparal"
-                                       << "ΣΧΗμάτιος: ΠΛΑΓΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ"
-                                       << "Command2";
-        QTest::newRow("trapezium") << "Command6"
-                                   << "Formtra"
-                                   << "ΣΧΗμάτιος: ΤΡΑΠΕΖΙΟ"
-                                   << "Command1";
-    }
+    void figureButtons_data() { figureWindowRows(); }
     // Beep, the figure on screen where the menu stood, the menu unloaded; back again.
     void figureButtons() {
         QFETCH(QString, button);
@@ -188,7 +151,7 @@ class TestMenu : public QObject {
 
     // The figure's close box unloads it; as the last window, that ends the program.
     // With the credits open, the credits window is what remains.
-    void closeBox_data() { figureButtons_data(); }
+    void closeBox_data() { figureWindowRows(); }
     void closeBox() {
         QFETCH(QString, button);
         QFETCH(QString, form);

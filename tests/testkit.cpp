@@ -31,6 +31,15 @@ std::vector<rt::DrawItem> drawnBy(const rt::Update& update, QRgb foreColour) {
     return items;
 }
 
+void figureWindowRows() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("back");
+    for (const FigureWindow& w : kFigureWindows)
+        QTest::newRow(w.row) << w.button << w.form << QString::fromUtf8(w.caption) << w.back;
+}
+
 bool shows(rt::Form& form, const rt::Update& update, QString* why) {
     for (const rt::Step& s : update.steps()) {
         if (s.kind != rt::Step::SetText) continue;

@@ -54,6 +54,32 @@ struct Fixture {
     }
 };
 
+// The eight figure windows, as the menu opens them.
+struct FigureWindow {
+    const char* row;    // a short name for test rows
+    const char* button; // the menu button that opens it
+    const char* form;
+    const char* caption;
+    const char* back; // its back button
+    const char* bar;  // a bar whose every step redraws (the trapezium's α > γ holds)
+};
+
+inline constexpr FigureWindow kFigureWindows[] = {
+    {"segment", "Command7", "Formline", "ΣΧΗμάτιος: ΕΥΘΥΓΡΑΜΜΟ ΤΜΗΜΑ", "Command1", "hsbdief"},
+    {"angle", "Command8", "Formangle", "ΣΧΗμάτιος: ΓΩΝΙΑ", "Command1", "hsbgonia"},
+    {"square", "Command2", "Formt", "ΣΧΗμάτιος: ΤΕΤΡΑΓΩΝΟ", "Command2", "hsbpleyra"},
+    {"rectangle", "Command3", "Formo", "ΣΧΗμάτιος: ΟΡΘΟΓΩΝΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ", "Command2",
+     "hsbpleyraa"},
+    {"circle", "Command1", "Formk", "ΣΧΗμάτιος: ΚΥΚΛΟΣ", "Command2", "hsbR"},
+    {"triangle", "Command5", "Formtri", "ΣΧΗμάτιος: ΤΡΙΓΩΝΟ", "Command1", "hsbgoniaa"},
+    {"parallelogram", "Command10", "Formparal", "ΣΧΗμάτιος: ΠΛΑΓΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ", "Command2",
+     "hsbgonia1"},
+    {"trapezium", "Command6", "Formtra", "ΣΧΗμάτιος: ΤΡΑΠΕΖΙΟ", "Command1", "hsbgoniaa"},
+};
+
+// A data table with the columns "button", "form", "caption" and "back", a row a window.
+void figureWindowRows();
+
 inline QRect subControl(QScrollBar* bar, QStyle::SubControl which) {
     QStyleOptionSlider opt;
     opt.initFrom(bar);

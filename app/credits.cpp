@@ -2,13 +2,13 @@
 // overlapping labels.
 #include "credits.h"
 
-#include "appsetup.h"
+#include "forms.h"
 
-namespace app {
+namespace app::credits {
 
 using namespace rt;
 
-const FormDesign& creditsDesign() {
+const FormDesign& design() {
     static const FormDesign d{
         .name = "Formd",
         .caption = "ΣΧΗμάτιος: ΔΗΜΙΟΥΡΓΟΣ",
@@ -23,14 +23,17 @@ const FormDesign& creditsDesign() {
     return d;
 }
 
-void Formd::wire() {
-    // A control array with the single element 1.
-    onClick("Command1(1)", [this] { Command1_Click(1); });
+Update Command1_Click(const Controls&, int) {
+    return beepAndUnload("Formd");
 }
 
-void Formd::Command1_Click(int) {
-    services().beep();
-    unload();
+const FormClass& Formd() {
+    static const FormClass f{design(),
+                             {
+                                 {"Command1(1)", Event::Click,
+                                  [](const Controls& form) { return Command1_Click(form, 1); }},
+                             }};
+    return f;
 }
 
-} // namespace app
+} // namespace app::credits

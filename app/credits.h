@@ -1,19 +1,14 @@
 #pragma once
-#include "form.h"
+#include "formclass.h"
 
-namespace app {
+namespace app::credits {
 
-const rt::FormDesign& creditsDesign();
+const rt::FormDesign& design();
+
+// The control array Command1 has the single element 1.
+rt::Update Command1_Click(const rt::Controls& form, int index);
 
 // The credits window: three lines and a button that closes it.
-class Formd : public rt::Form {
-    Q_OBJECT
-  public:
-    explicit Formd(rt::Shell& shell) : rt::Form(shell, creditsDesign()) {}
+const rt::FormClass& Formd();
 
-  private:
-    void wire() override;
-    void Command1_Click(int index);
-};
-
-} // namespace app
+} // namespace app::credits

@@ -1,20 +1,14 @@
 #pragma once
-#include "form.h"
+#include "formclass.h"
 
-namespace app {
+namespace app::menu {
 
-const rt::FormDesign& menuDesign();
+const rt::FormDesign& design();
+
+rt::Update Command4_Click(const rt::Controls& form);
+rt::Update Command9_Click(const rt::Controls& form);
 
 // The main menu: eight figure buttons, the credits and the end button.
-class Form1 : public rt::Form {
-    Q_OBJECT
-  public:
-    explicit Form1(rt::Shell& shell) : rt::Form(shell, menuDesign()) {}
+const rt::FormClass& Form1();
 
-  private:
-    void wire() override;
-    void Command4_Click();
-    void Command9_Click();
-};
-
-} // namespace app
+} // namespace app::menu

@@ -1,11 +1,11 @@
 // The notice: "α must be greater than γ", and a button that closes it.
 #include "notice.h"
 
-namespace app {
+namespace app::notice {
 
 using namespace rt;
 
-const FormDesign& noticeDesign() {
+const FormDesign& design() {
     static const FormDesign d{
         .name = "Formm",
         .caption = "ΣΧΗμάτιος",
@@ -19,13 +19,13 @@ const FormDesign& noticeDesign() {
     return d;
 }
 
-void Formm::wire() {
-    onClick("Command1", [this] { Command1_Click(); });
+Update Command1_Click(const Controls&) {
+    return beepAndUnload("Formm");
 }
 
-void Formm::Command1_Click() {
-    services().beep();
-    unload();
+const FormClass& Formm() {
+    static const FormClass f{design(), {{"Command1", Event::Click, Command1_Click}}};
+    return f;
 }
 
-} // namespace app
+} // namespace app::notice

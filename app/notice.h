@@ -1,19 +1,13 @@
 #pragma once
-#include "form.h"
+#include "formclass.h"
 
-namespace app {
+namespace app::notice {
 
-const rt::FormDesign& noticeDesign();
+const rt::FormDesign& design();
+
+rt::Update Command1_Click(const rt::Controls& form);
 
 // The notice the trapezium window shows when the upper base is not the shorter one.
-class Formm : public rt::Form {
-    Q_OBJECT
-  public:
-    explicit Formm(rt::Shell& shell) : rt::Form(shell, noticeDesign()) {}
+const rt::FormClass& Formm();
 
-  private:
-    void wire() override;
-    void Command1_Click();
-};
-
-} // namespace app
+} // namespace app::notice

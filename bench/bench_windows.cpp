@@ -13,8 +13,8 @@ namespace {
 // The program on its menu, with the window open through its menu button; its bar steps
 // between two values in the middle of its range.
 struct Open : testkit::Fixture {
-    rt::Form* form;
-    rt::ScrollBar* bar;
+    desktop::Form* form;
+    desktop::ScrollBar* bar;
     int low, high;
     explicit Open(const testkit::FigureWindow& w) {
         form = &open(w.button, w.form);
@@ -37,7 +37,7 @@ void repaint(benchmark::State& state, const testkit::FigureWindow& w) {
     Open open(w);
     open.bar->setValue(open.high);
     const qreal ratio = static_cast<qreal>(state.range(0));
-    rt::Surface* surface = open.form->window();
+    desktop::Surface* surface = open.form->window();
     QImage image(surface->size() * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
     for (auto _ : state) {
@@ -80,7 +80,7 @@ void sustainedDrag(benchmark::State& state) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    app::setUpApplication(application);
+    desktop::setUpApplication(application);
     for (const testkit::FigureWindow& w : testkit::kFigureWindows) {
         benchmark::RegisterBenchmark((std::string("update/") + w.row).c_str(), update, w)
             ->Unit(benchmark::kMicrosecond);

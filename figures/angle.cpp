@@ -39,22 +39,26 @@ Update update(int V) {
     return u;
 }
 
-void Formangle::wire() {
-    onChange("hsbgonia", [this] { hsbgonia_Change(); });
-    onScroll("hsbgonia", [this] { hsbgonia_Scroll(); });
-    onClick("Command1", [this] { Command1_Click(); });
+Update hsbgonia_Change(const Controls& form) {
+    return update(form.value("hsbgonia"));
 }
 
-void Formangle::hsbgonia_Change() {
-    apply(update(value("hsbgonia")));
+Update hsbgonia_Scroll(const Controls& form) {
+    return hsbgonia_Change(form);
 }
 
-void Formangle::hsbgonia_Scroll() {
-    hsbgonia_Change();
+Update Command1_Click(const Controls&) {
+    return backToMenu("Formangle");
 }
 
-void Formangle::Command1_Click() {
-    replaceWith("Form1");
+const FormClass& Formangle() {
+    static const FormClass f{design(),
+                             {
+                                 {"hsbgonia", Event::Change, hsbgonia_Change},
+                                 {"hsbgonia", Event::Scroll, hsbgonia_Scroll},
+                                 {"Command1", Event::Click, Command1_Click},
+                             }};
+    return f;
 }
 
 } // namespace figures::angle

@@ -7,16 +7,11 @@ const rt::FormDesign& design();
 // The angle bar's update: the text, Cls, the first arm, the letter A, the second arm.
 rt::Update update(int degrees);
 
-class Formangle : public rt::Form {
-    Q_OBJECT
-  public:
-    explicit Formangle(rt::Shell& shell) : rt::Form(shell, angle::design()) {}
+rt::Update hsbgonia_Change(const rt::Controls& form);
+rt::Update hsbgonia_Scroll(const rt::Controls& form);
+rt::Update Command1_Click(const rt::Controls& form);
 
-  private:
-    void wire() override;
-    void hsbgonia_Change();
-    void hsbgonia_Scroll();
-    void Command1_Click();
-};
+// The angle window: its design and its handlers.
+const rt::FormClass& Formangle();
 
 } // namespace figures::angle

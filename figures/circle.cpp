@@ -41,22 +41,26 @@ Update update(int R) {
     return u;
 }
 
-void Formk::wire() {
-    onChange("hsbR", [this] { hsbR_Change(); });
-    onScroll("hsbR", [this] { hsbR_Scroll(); });
-    onClick("Command2", [this] { Command2_Click(); });
+Update hsbR_Change(const Controls& form) {
+    return update(form.value("hsbR"));
 }
 
-void Formk::hsbR_Change() {
-    apply(update(value("hsbR")));
+Update hsbR_Scroll(const Controls& form) {
+    return hsbR_Change(form);
 }
 
-void Formk::hsbR_Scroll() {
-    hsbR_Change();
+Update Command2_Click(const Controls&) {
+    return backToMenu("Formk");
 }
 
-void Formk::Command2_Click() {
-    replaceWith("Form1");
+const FormClass& Formk() {
+    static const FormClass f{design(),
+                             {
+                                 {"hsbR", Event::Change, hsbR_Change},
+                                 {"hsbR", Event::Scroll, hsbR_Scroll},
+                                 {"Command2", Event::Click, Command2_Click},
+                             }};
+    return f;
 }
 
 } // namespace figures::circle

@@ -7,16 +7,11 @@ const rt::FormDesign& design();
 // The radius bar's update: three texts, Cls, the letter K, the centre mark, the circle.
 rt::Update update(int radius);
 
-class Formk : public rt::Form {
-    Q_OBJECT
-  public:
-    explicit Formk(rt::Shell& shell) : rt::Form(shell, circle::design()) {}
+rt::Update hsbR_Change(const rt::Controls& form);
+rt::Update hsbR_Scroll(const rt::Controls& form);
+rt::Update Command2_Click(const rt::Controls& form);
 
-  private:
-    void wire() override;
-    void hsbR_Change();
-    void hsbR_Scroll();
-    void Command2_Click();
-};
+// The circle window: its design and its handlers.
+const rt::FormClass& Formk();
 
 } // namespace figures::circle

@@ -1,8 +1,8 @@
 #pragma once
-// What every figure window shares: the forms runtime, the number conversions, π′ and
+// What every figure window shares: the form class, the number conversions, π′ and
 // the back button that all of them place at the same spot.
 #include "design.h"
-#include "form.h"
+#include "formclass.h"
 #include "integer.h"
 #include "numfmt.h"
 #include "update.h"
@@ -27,6 +27,11 @@ inline constexpr int kFigureHeight = 4590;
 inline rt::ControlDesign backButton(std::string name, int tabIndex) {
     return rt::button(std::move(name), 5040, 3960, 975, 615, tabIndex, rt::kBackPicture)
         .spoken("Επιστροφή στο μενού");
+}
+
+// The back button: Beep, the menu where this window stands, unload this window.
+inline rt::Update backToMenu(const std::string& form) {
+    return rt::replace(form, "Form1");
 }
 
 // Str of a whole number of degrees, followed directly by the degree sign.

@@ -75,30 +75,38 @@ void DrawParallelogram(const Bars& bars, Update& u) {
     u.line(Dx, Dy, Ax, Ay);
 }
 
-void Formparal::wire() {
-    onScrollOrChange("hsbpleurac", [this] { hsbpleurac_Scroll(); });
-    onScrollOrChange("hsbpleurad", [this] { hsbpleurad_Scroll(); });
-    onScrollOrChange("hsbgonia1", [this] { hsbgonia1_Scroll(); });
-    onClick("Command2", [this] { Command2_Click(); });
+Update RefreshFigure(const Controls& form) {
+    return RefreshFigure(
+        {form.value("hsbpleurac"), form.value("hsbpleurad"), form.value("hsbgonia1")});
 }
 
-void Formparal::hsbpleurac_Scroll() {
-    RefreshFigure();
+// Where the design handles only the thumb drag, a Change runs the same handler.
+Update hsbpleurac_Scroll(const Controls& form) {
+    return RefreshFigure(form);
 }
-void Formparal::hsbpleurad_Scroll() {
-    RefreshFigure();
+Update hsbpleurad_Scroll(const Controls& form) {
+    return RefreshFigure(form);
 }
-void Formparal::hsbgonia1_Scroll() {
-    RefreshFigure();
-}
-
-void Formparal::RefreshFigure() {
-    apply(parallelogram::RefreshFigure(
-        {value("hsbpleurac"), value("hsbpleurad"), value("hsbgonia1")}));
+Update hsbgonia1_Scroll(const Controls& form) {
+    return RefreshFigure(form);
 }
 
-void Formparal::Command2_Click() {
-    replaceWith("Form1");
+Update Command2_Click(const Controls&) {
+    return backToMenu("Formparal");
+}
+
+const FormClass& Formparal() {
+    static const FormClass f{design(),
+                             {
+                                 {"hsbpleurac", Event::Scroll, hsbpleurac_Scroll},
+                                 {"hsbpleurac", Event::Change, hsbpleurac_Scroll},
+                                 {"hsbpleurad", Event::Scroll, hsbpleurad_Scroll},
+                                 {"hsbpleurad", Event::Change, hsbpleurad_Scroll},
+                                 {"hsbgonia1", Event::Scroll, hsbgonia1_Scroll},
+                                 {"hsbgonia1", Event::Change, hsbgonia1_Scroll},
+                                 {"Command2", Event::Click, Command2_Click},
+                             }};
+    return f;
 }
 
 } // namespace figures::parallelogram

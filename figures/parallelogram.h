@@ -15,18 +15,15 @@ rt::Update RefreshFigure(const Bars& bars);
 // Height, area and perimeter into their boxes, Cls and the lettered figure.
 void DrawParallelogram(const Bars& bars, rt::Update& u);
 
-class Formparal : public rt::Form {
-    Q_OBJECT
-  public:
-    explicit Formparal(rt::Shell& shell) : rt::Form(shell, parallelogram::design()) {}
+// The same, reading the three bars.
+rt::Update RefreshFigure(const rt::Controls& form);
 
-  private:
-    void wire() override;
-    void hsbpleurac_Scroll();
-    void hsbpleurad_Scroll();
-    void hsbgonia1_Scroll();
-    void Command2_Click();
-    void RefreshFigure();
-};
+rt::Update hsbpleurac_Scroll(const rt::Controls& form);
+rt::Update hsbpleurad_Scroll(const rt::Controls& form);
+rt::Update hsbgonia1_Scroll(const rt::Controls& form);
+rt::Update Command2_Click(const rt::Controls& form);
+
+// The oblique parallelogram window: its design and its handlers.
+const rt::FormClass& Formparal();
 
 } // namespace figures::parallelogram

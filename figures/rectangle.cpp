@@ -53,26 +53,33 @@ Update DrawRectangle(int a, int b) {
     return u;
 }
 
-void Formo::wire() {
-    onScrollOrChange("hsbpleyraa", [this] { hsbpleyraa_Scroll(); });
-    onScrollOrChange("hsbpleyrab", [this] { hsbpleyrab_Scroll(); });
-    onClick("Command2", [this] { Command2_Click(); });
+// Where the design handles only the thumb drag, a Change runs the same handler.
+Update hsbpleyraa_Scroll(const Controls& form) {
+    return DrawRectangle(form);
 }
 
-void Formo::hsbpleyraa_Scroll() {
-    DrawRectangle();
+Update hsbpleyrab_Scroll(const Controls& form) {
+    return DrawRectangle(form);
 }
 
-void Formo::hsbpleyrab_Scroll() {
-    DrawRectangle();
+Update DrawRectangle(const Controls& form) {
+    return DrawRectangle(form.value("hsbpleyraa"), form.value("hsbpleyrab"));
 }
 
-void Formo::DrawRectangle() {
-    apply(rectangle::DrawRectangle(value("hsbpleyraa"), value("hsbpleyrab")));
+Update Command2_Click(const Controls&) {
+    return backToMenu("Formo");
 }
 
-void Formo::Command2_Click() {
-    replaceWith("Form1");
+const FormClass& Formo() {
+    static const FormClass f{design(),
+                             {
+                                 {"hsbpleyraa", Event::Scroll, hsbpleyraa_Scroll},
+                                 {"hsbpleyraa", Event::Change, hsbpleyraa_Scroll},
+                                 {"hsbpleyrab", Event::Scroll, hsbpleyrab_Scroll},
+                                 {"hsbpleyrab", Event::Change, hsbpleyrab_Scroll},
+                                 {"Command2", Event::Click, Command2_Click},
+                             }};
+    return f;
 }
 
 } // namespace figures::rectangle

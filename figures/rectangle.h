@@ -7,17 +7,14 @@ const rt::FormDesign& design();
 // Writes the four boxes and draws the lettered rectangle of sides α and β.
 rt::Update DrawRectangle(int a, int b);
 
-class Formo : public rt::Form {
-    Q_OBJECT
-  public:
-    explicit Formo(rt::Shell& shell) : rt::Form(shell, rectangle::design()) {}
+// The same, reading both bars.
+rt::Update DrawRectangle(const rt::Controls& form);
 
-  private:
-    void wire() override;
-    void hsbpleyraa_Scroll();
-    void hsbpleyrab_Scroll();
-    void Command2_Click();
-    void DrawRectangle();
-};
+rt::Update hsbpleyraa_Scroll(const rt::Controls& form);
+rt::Update hsbpleyrab_Scroll(const rt::Controls& form);
+rt::Update Command2_Click(const rt::Controls& form);
+
+// The rectangle window: its design and its handlers.
+const rt::FormClass& Formo();
 
 } // namespace figures::rectangle

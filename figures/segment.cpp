@@ -95,26 +95,36 @@ void DrawSegment(const Bars& bars, std::string_view sep, Update& u) {
     u.print(Ax - 210, Ay - 210, "A");
 }
 
-void Formline::wire() {
-    onScrollOrChange("hsbmhkos", [this] { hsbmhkos_Scroll(); });
-    onScrollOrChange("hsbdief", [this] { hsbdief_Scroll(); });
-    onClick("Command1", [this] { Command1_Click(); });
+namespace {
+Bars bars(const Controls& form) {
+    return {form.value("hsbmhkos"), form.value("hsbdief")};
+}
+} // namespace
+
+// Where the design handles only the thumb drag, a Change runs the same handler.
+Update hsbmhkos_Scroll(const Controls& form) {
+    return hsbmhkos_Scroll(bars(form), form.decimalSeparator());
 }
 
-Bars Formline::bars() const {
-    return {value("hsbmhkos"), value("hsbdief")};
+Update hsbdief_Scroll(const Controls& form) {
+    return hsbdief_Scroll(bars(form), form.decimalSeparator());
 }
 
-void Formline::hsbmhkos_Scroll() {
-    apply(segment::hsbmhkos_Scroll(bars(), shell().decimalSeparator()));
+Update Command1_Click(const Controls&) {
+    return backToMenu("Formline");
 }
 
-void Formline::hsbdief_Scroll() {
-    apply(segment::hsbdief_Scroll(bars(), shell().decimalSeparator()));
-}
-
-void Formline::Command1_Click() {
-    replaceWith("Form1");
+const FormClass& Formline() {
+    using Bar = Update (*)(const Controls&);
+    static const FormClass f{design(),
+                             {
+                                 {"hsbmhkos", Event::Scroll, Bar{hsbmhkos_Scroll}},
+                                 {"hsbmhkos", Event::Change, Bar{hsbmhkos_Scroll}},
+                                 {"hsbdief", Event::Scroll, Bar{hsbdief_Scroll}},
+                                 {"hsbdief", Event::Change, Bar{hsbdief_Scroll}},
+                                 {"Command1", Event::Click, Command1_Click},
+                             }};
+    return f;
 }
 
 } // namespace figures::segment

@@ -24,17 +24,11 @@ rt::Update hsbdief_Scroll(const Bars& bars, std::string_view decimalSeparator);
 // The other three direction boxes and the segment with its end marks and letters.
 void DrawSegment(const Bars& bars, std::string_view decimalSeparator, rt::Update& u);
 
-class Formline : public rt::Form {
-    Q_OBJECT
-  public:
-    explicit Formline(rt::Shell& shell) : rt::Form(shell, segment::design()) {}
+rt::Update hsbmhkos_Scroll(const rt::Controls& form);
+rt::Update hsbdief_Scroll(const rt::Controls& form);
+rt::Update Command1_Click(const rt::Controls& form);
 
-  private:
-    void wire() override;
-    void hsbmhkos_Scroll();
-    void hsbdief_Scroll();
-    void Command1_Click();
-    Bars bars() const;
-};
+// The line segment window: its design and its handlers.
+const rt::FormClass& Formline();
 
 } // namespace figures::segment

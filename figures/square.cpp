@@ -46,22 +46,26 @@ Update update(int s) {
     return u;
 }
 
-void Formt::wire() {
-    onChange("hsbpleyra", [this] { hsbpleyra_Change(); });
-    onScroll("hsbpleyra", [this] { hsbpleyra_Scroll(); });
-    onClick("Command2", [this] { Command2_Click(); });
+Update hsbpleyra_Change(const Controls& form) {
+    return update(form.value("hsbpleyra"));
 }
 
-void Formt::hsbpleyra_Change() {
-    apply(update(value("hsbpleyra")));
+Update hsbpleyra_Scroll(const Controls& form) {
+    return hsbpleyra_Change(form);
 }
 
-void Formt::hsbpleyra_Scroll() {
-    hsbpleyra_Change();
+Update Command2_Click(const Controls&) {
+    return backToMenu("Formt");
 }
 
-void Formt::Command2_Click() {
-    replaceWith("Form1");
+const FormClass& Formt() {
+    static const FormClass f{design(),
+                             {
+                                 {"hsbpleyra", Event::Change, hsbpleyra_Change},
+                                 {"hsbpleyra", Event::Scroll, hsbpleyra_Scroll},
+                                 {"Command2", Event::Click, Command2_Click},
+                             }};
+    return f;
 }
 
 } // namespace figures::square

@@ -7,16 +7,11 @@ const rt::FormDesign& design();
 // The side bar's update: three texts, Cls, the four sides and the four letters.
 rt::Update update(int side);
 
-class Formt : public rt::Form {
-    Q_OBJECT
-  public:
-    explicit Formt(rt::Shell& shell) : rt::Form(shell, square::design()) {}
+rt::Update hsbpleyra_Change(const rt::Controls& form);
+rt::Update hsbpleyra_Scroll(const rt::Controls& form);
+rt::Update Command2_Click(const rt::Controls& form);
 
-  private:
-    void wire() override;
-    void hsbpleyra_Change();
-    void hsbpleyra_Scroll();
-    void Command2_Click();
-};
+// The square window: its design and its handlers.
+const rt::FormClass& Formt();
 
 } // namespace figures::square

@@ -105,34 +105,43 @@ void DrawTrapezium(const Bars& bars, Update& u) {
     u.print(Dx - 130, Gy - 100, "Δ");
 }
 
-void Formtra::wire() {
-    onScrollOrChange("hsbgoniaa", [this] { hsbgoniaa_Scroll(); });
-    onScrollOrChange("hsbgoniab", [this] { hsbgoniab_Scroll(); });
-    onScrollOrChange("hsbpleuraa", [this] { hsbpleuraa_Scroll(); });
-    onScrollOrChange("hsbpleurag", [this] { hsbpleurag_Scroll(); });
-    onClick("Command1", [this] { Command1_Click(); });
+Update RefreshFigure(const Controls& form) {
+    return RefreshFigure({form.value("hsbgoniaa"), form.value("hsbgoniab"),
+                          form.value("hsbpleuraa"), form.value("hsbpleurag")});
 }
 
-void Formtra::hsbgoniaa_Scroll() {
-    RefreshFigure();
+// Where the design handles only the thumb drag, a Change runs the same handler.
+Update hsbgoniaa_Scroll(const Controls& form) {
+    return RefreshFigure(form);
 }
-void Formtra::hsbgoniab_Scroll() {
-    RefreshFigure();
+Update hsbgoniab_Scroll(const Controls& form) {
+    return RefreshFigure(form);
 }
-void Formtra::hsbpleuraa_Scroll() {
-    RefreshFigure();
+Update hsbpleuraa_Scroll(const Controls& form) {
+    return RefreshFigure(form);
 }
-void Formtra::hsbpleurag_Scroll() {
-    RefreshFigure();
-}
-
-void Formtra::RefreshFigure() {
-    apply(trapezium::RefreshFigure(
-        {value("hsbgoniaa"), value("hsbgoniab"), value("hsbpleuraa"), value("hsbpleurag")}));
+Update hsbpleurag_Scroll(const Controls& form) {
+    return RefreshFigure(form);
 }
 
-void Formtra::Command1_Click() {
-    replaceWith("Form1");
+Update Command1_Click(const Controls&) {
+    return backToMenu("Formtra");
+}
+
+const FormClass& Formtra() {
+    static const FormClass f{design(),
+                             {
+                                 {"hsbgoniaa", Event::Scroll, hsbgoniaa_Scroll},
+                                 {"hsbgoniaa", Event::Change, hsbgoniaa_Scroll},
+                                 {"hsbgoniab", Event::Scroll, hsbgoniab_Scroll},
+                                 {"hsbgoniab", Event::Change, hsbgoniab_Scroll},
+                                 {"hsbpleuraa", Event::Scroll, hsbpleuraa_Scroll},
+                                 {"hsbpleuraa", Event::Change, hsbpleuraa_Scroll},
+                                 {"hsbpleurag", Event::Scroll, hsbpleurag_Scroll},
+                                 {"hsbpleurag", Event::Change, hsbpleurag_Scroll},
+                                 {"Command1", Event::Click, Command1_Click},
+                             }};
+    return f;
 }
 
 } // namespace figures::trapezium

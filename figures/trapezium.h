@@ -28,19 +28,16 @@ rt::Update RefreshFigure(const Bars& bars);
 // notice window, and nothing else.
 void DrawTrapezium(const Bars& bars, rt::Update& u);
 
-class Formtra : public rt::Form {
-    Q_OBJECT
-  public:
-    explicit Formtra(rt::Shell& shell) : rt::Form(shell, trapezium::design()) {}
+// The same, reading the four bars.
+rt::Update RefreshFigure(const rt::Controls& form);
 
-  private:
-    void wire() override;
-    void hsbgoniaa_Scroll();
-    void hsbgoniab_Scroll();
-    void hsbpleuraa_Scroll();
-    void hsbpleurag_Scroll();
-    void Command1_Click();
-    void RefreshFigure();
-};
+rt::Update hsbgoniaa_Scroll(const rt::Controls& form);
+rt::Update hsbgoniab_Scroll(const rt::Controls& form);
+rt::Update hsbpleuraa_Scroll(const rt::Controls& form);
+rt::Update hsbpleurag_Scroll(const rt::Controls& form);
+rt::Update Command1_Click(const rt::Controls& form);
+
+// The trapezium window: its design and its handlers.
+const rt::FormClass& Formtra();
 
 } // namespace figures::trapezium

@@ -91,29 +91,38 @@ void DrawTriangle(const Bars& bars, Update& u) {
     u.print(Bx + 100, By - 200, "Β");
 }
 
-void Formtri::wire() {
-    onScrollOrChange("hsbgoniaa", [this] { hsbgoniaa_Scroll(); });
-    onScrollOrChange("hsbgoniag", [this] { hsbgoniag_Scroll(); });
-    onScrollOrChange("hsbpleurab", [this] { hsbpleurab_Scroll(); });
-    onClick("Command1", [this] { Command1_Click(); });
+Update RefreshFigure(const Controls& form) {
+    return RefreshFigure(
+        {form.value("hsbgoniaa"), form.value("hsbgoniag"), form.value("hsbpleurab")});
 }
 
-void Formtri::hsbgoniaa_Scroll() {
-    RefreshFigure();
+// Where the design handles only the thumb drag, a Change runs the same handler.
+Update hsbgoniaa_Scroll(const Controls& form) {
+    return RefreshFigure(form);
 }
-void Formtri::hsbgoniag_Scroll() {
-    RefreshFigure();
+Update hsbgoniag_Scroll(const Controls& form) {
+    return RefreshFigure(form);
 }
-void Formtri::hsbpleurab_Scroll() {
-    RefreshFigure();
-}
-
-void Formtri::RefreshFigure() {
-    apply(triangle::RefreshFigure({value("hsbgoniaa"), value("hsbgoniag"), value("hsbpleurab")}));
+Update hsbpleurab_Scroll(const Controls& form) {
+    return RefreshFigure(form);
 }
 
-void Formtri::Command1_Click() {
-    replaceWith("Form1");
+Update Command1_Click(const Controls&) {
+    return backToMenu("Formtri");
+}
+
+const FormClass& Formtri() {
+    static const FormClass f{design(),
+                             {
+                                 {"hsbgoniaa", Event::Scroll, hsbgoniaa_Scroll},
+                                 {"hsbgoniaa", Event::Change, hsbgoniaa_Scroll},
+                                 {"hsbgoniag", Event::Scroll, hsbgoniag_Scroll},
+                                 {"hsbgoniag", Event::Change, hsbgoniag_Scroll},
+                                 {"hsbpleurab", Event::Scroll, hsbpleurab_Scroll},
+                                 {"hsbpleurab", Event::Change, hsbpleurab_Scroll},
+                                 {"Command1", Event::Click, Command1_Click},
+                             }};
+    return f;
 }
 
 } // namespace figures::triangle

@@ -25,18 +25,15 @@ rt::Update RefreshFigure(const Bars& bars);
 // The six results into their boxes, Cls and the lettered triangle.
 void DrawTriangle(const Bars& bars, rt::Update& u);
 
-class Formtri : public rt::Form {
-    Q_OBJECT
-  public:
-    explicit Formtri(rt::Shell& shell) : rt::Form(shell, triangle::design()) {}
+// The same, reading the three bars.
+rt::Update RefreshFigure(const rt::Controls& form);
 
-  private:
-    void wire() override;
-    void hsbgoniaa_Scroll();
-    void hsbgoniag_Scroll();
-    void hsbpleurab_Scroll();
-    void Command1_Click();
-    void RefreshFigure();
-};
+rt::Update hsbgoniaa_Scroll(const rt::Controls& form);
+rt::Update hsbgoniag_Scroll(const rt::Controls& form);
+rt::Update hsbpleurab_Scroll(const rt::Controls& form);
+rt::Update Command1_Click(const rt::Controls& form);
+
+// The triangle window: its design and its handlers.
+const rt::FormClass& Formtri();
 
 } // namespace figures::triangle

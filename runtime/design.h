@@ -18,7 +18,7 @@ struct ControlDesign {
     int tabIndex = 0;
     std::string text{};              // caption of a label, stored text of a text box
     int min = 0, max = 0, value = 0; // scroll bars; SmallChange and LargeChange are 1
-    std::string picture{};           // button picture, a Qt resource path
+    std::string picture{};           // button picture: a file name, "back.bmp"
     std::string toolTip{};
     std::string accessibleName{}; // what a screen reader says for a bar, box or button
     std::uint32_t backColor = kBlue;
@@ -89,7 +89,7 @@ inline ControlDesign button(std::string name, int left, int top, int width, int 
 }
 
 // The back picture shared by every window but the menu.
-inline const char* const kBackPicture = ":/pictures/back.bmp";
+inline const char* const kBackPicture = "back.bmp";
 
 // Twips to logical pixels: 15 twips a pixel at 96 DPI.
 inline constexpr int kTwipsPerPixel = 15;

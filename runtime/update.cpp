@@ -43,8 +43,20 @@ void Update::beep() {
     steps_.push_back({Step::Beep, {}, {}});
 }
 
-void Update::show(std::string form) {
-    steps_.push_back({Step::Show, std::move(form), {}});
+void Update::show(std::string form, std::string inPlaceOf) {
+    steps_.push_back({Step::Show, std::move(form), std::move(inPlaceOf)});
+}
+
+void Update::unload(std::string form) {
+    steps_.push_back({Step::Unload, std::move(form), {}});
+}
+
+void Update::end() {
+    steps_.push_back({Step::End, {}, {}});
+}
+
+void Update::append(const Update& other) {
+    steps_.insert(steps_.end(), other.steps_.begin(), other.steps_.end());
 }
 
 const std::string* Update::textOf(const std::string& box) const {

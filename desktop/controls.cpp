@@ -1,0 +1,115 @@
+#include "controls.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+
+namespace desktop {
+
+namespace {
+// The style's own focus cue is faint or missing on bars, boxes and picture buttons; on the
+// blue windows a keyboard user needs to see at once which control the keys will move.
+void paintFocusRing(QWidget* widget) {
+    if (!widget->hasFocus()) return;
+    QPainter painter(widget);
+    painter.setPen(QPen(QColor(255, 200, 0), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1));
+}
+
+// A plain single-line border, as the boxes had; cheaper to draw on every drag step than
+// the style's rounded frame.
+void paintBorder(QWidget* widget) {
+    QPainter painter(widget);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(widget->rect().adjusted(0, 0, -1, -1));
+}
+} // namespace
+
+ScrollBar::ScrollBar(int min, int max, int value, QWidget* parent)
+    : QScrollBar(Qt::Vertical, parent) {
+    setRange(min, max);
+    setSingleStep(1);
+    setPageStep(1);
+    setValue(value);
+    setFocusPolicy(Qt::StrongFocus);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    // sliderMoved comes before value() follows the thumb, so both notifications are
+    // derived from valueChanged, told apart by whether the thumb is held.
+    connect(this, &QAbstractSlider::valueChanged, this, &ScrollBar::valueMoved);
+}
+
+void ScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    paintFocusRing(this);
+}
+
+void ScrollBar::valueMoved() {
+    if (isSliderDown())
+        emit scroll();
+    else
+        emit change();
+}
+
+TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(parent) {
+    setReadOnly(true);
+    setFrame(false);
+    setTextMargins(2, 0, 1, 0);
+    setFocusPolicy(Qt::StrongFocus);
+    setBoxText(text);
+}
+
+void TextBox::setBoxText(const QString& text) {
+    if (text == this->text()) return; // nothing to lay out or repaint
+    setText(text);
+    setCursorPosition(0);
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    paintBorder(this);
+    paintFocusRing(this);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+    // Qt's own menu would speak English: offer the two actions a reader needs, in Greek.
+    QMenu menu(this);
+    QAction* copyAction = menu.addAction(QStringLiteral("Αντιγραφή"), this, &QLineEdit::copy);
+    copyAction->setEnabled(hasSelectedText());
+    menu.addAction(QStringLiteral("Επιλογή όλων"), this, &QLineEdit::selectAll);
+    menu.exec(event->globalPos());
+}
+
+Label::Label(const QString& caption, QColor back, QColor fore, QWidget* parent)
+    : QLabel(caption, parent) {
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, back);
+    pal.setColor(QPalette::WindowText, fore);
+    setPalette(pal);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextFormat(Qt::PlainText);
+}
+
+PictureButton::PictureButton(const QString& picture, QWidget* parent) : QPushButton(parent) {
+    const QPixmap pixmap(picture);
+    setIcon(QIcon(pixmap));
+    setIconSize(pixmap.size());
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(false);
+}
+
+void PictureButton::paintEvent(QPaintEvent* event) {
+    QPushButton::paintEvent(event);
+    paintFocusRing(this);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Enter || event->key() == Qt::Key_Return)
+        click();
+    else
+        QPushButton::keyPressEvent(event);
+}
+
+} // namespace desktop

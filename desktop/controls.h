@@ -1,0 +1,63 @@
+#pragma once
+// The controls a stored design can hold.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace desktop {
+
+// A vertical scroll bar, Min at the top, that takes keyboard focus and tells two kinds
+// of change apart:
+//   scroll  - the thumb is being dragged; value() already follows the thumb;
+//   change  - an arrow, a trough click, a key or the wheel changed the value.
+// The end of a drag adds nothing: every value of the drag has already come as scroll.
+class ScrollBar : public QScrollBar {
+    Q_OBJECT
+  public:
+    ScrollBar(int min, int max, int value, QWidget* parent);
+
+  signals:
+    void scroll();
+    void change();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void valueMoved();
+};
+
+// A read-only, selectable text box: the program writes it, a student may copy from it.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+  public:
+    TextBox(const QString& text, QWidget* parent);
+    // Writes the text and shows it from its beginning.
+    void setBoxText(const QString& text);
+
+  protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A caption in its own colours, never changed at run time.
+class Label : public QLabel {
+    Q_OBJECT
+  public:
+    Label(const QString& caption, QColor back, QColor fore, QWidget* parent);
+};
+
+// A graphical command button: a picture and no caption.
+class PictureButton : public QPushButton {
+    Q_OBJECT
+  public:
+    PictureButton(const QString& picture, QWidget* parent);
+
+  protected:
+    // Enter and Return press the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace desktop

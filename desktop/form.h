@@ -1,0 +1,79 @@
+#pragma once
+// A form on the desktop: one program-wide instance per form class, loaded from the
+// class's stored design on Show and unloaded (window and controls deleted) on Unload or
+// by the close box. It routes every control event through the class's handler table and
+// carries out the Update the handler returns; it knows no window by name.
+#include "controls.h"
+#include "formclass.h"
+#include "services.h"
+#include "surface.h"
+#include "update.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <string_view>
+
+namespace desktop {
+
+class Form;
+
+// What a form needs from the program that owns it.
+class Shell {
+  public:
+    virtual ~Shell() = default;
+    virtual Services& services() = 0;
+    // The form of that name, created on first use.
+    virtual Form& form(std::string_view name) = 0;
+    // Told after a form unloads; the program ends when no form is left loaded.
+    virtual void formUnloaded(Form& form) = 0;
+    // The decimal separator of the system locale, for Format.
+    virtual const std::string& decimalSeparator() const = 0;
+};
+
+class Form : public QObject, private rt::Controls {
+    Q_OBJECT
+  public:
+    Form(Shell& shell, const rt::FormClass& formClass);
+    ~Form() override;
+
+    const rt::FormClass& formClass() const { return class_; }
+    const rt::FormDesign& design() const { return class_.design; }
+    QString name() const { return QString::fromStdString(design().name); }
+    bool isLoaded() const { return window_ != nullptr; }
+    Surface* window() const { return window_; }
+
+    // Loads the form from its design if needed, shows, raises and activates it.
+    // A form loaded in place of another opens where that one stands.
+    void show(const Form* inPlaceOf = nullptr);
+    // Deletes the window and every control; the instance stays for the next show.
+    void unload();
+
+    QWidget* control(std::string_view name) const;
+    ScrollBar* scrollBar(std::string_view name) const;
+    TextBox* textBox(std::string_view name) const;
+
+    // Carries out an update in order: writes boxes, draws, beeps, shows and unloads
+    // forms; End stops it there.
+    void apply(const rt::Update& update);
+
+  private:
+    Services& services() const { return shell_.services(); }
+    void load();
+    // Connects the table's handlers to the new controls of this load.
+    void connectHandlers();
+    // Runs a handler and carries out its update; a runtime error it raises is reported
+    // and ends the program.
+    void run(const rt::Handler& handler);
+
+    // What a handler reads: the live bars.
+    int value(std::string_view bar) const override;
+    std::string_view decimalSeparator() const override;
+
+    Shell& shell_;
+    const rt::FormClass& class_;
+    QPointer<Surface> window_;
+    QHash<QString, QWidget*> controls_;
+};
+
+} // namespace desktop

@@ -1,0 +1,59 @@
+#include "program.h"
+
+#include "forms.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace desktop {
+
+Program::Program(Services& services, std::string decimalSeparator)
+    : services_(services), decimalSeparator_(std::move(decimalSeparator)) {}
+
+Program::~Program() = default;
+
+void Program::start() {
+    form(app::kStartupForm).show();
+}
+
+Form& Program::form(std::string_view name) {
+    auto it = forms_.find(name);
+    if (it == forms_.end()) {
+        const rt::FormClass* formClass = app::formClass(name);
+        if (!formClass) throw std::invalid_argument("no form named " + std::string(name));
+        it = forms_.emplace(std::string(name), std::make_unique<Form>(*this, *formClass)).first;
+    }
+    return *it->second;
+}
+
+void Program::formUnloaded(Form&) {
+    // The program ends when its last window goes.
+    if (loadedForms().empty()) services_.end();
+}
+
+std::vector<Form*> Program::forms() const {
+    std::vector<Form*> out;
+    for (const auto& [name, f] : forms_)
+        out.push_back(f.get());
+    return out;
+}
+
+std::vector<Form*> Program::loadedForms() const {
+    std::vector<Form*> out;
+    for (const auto& [name, f] : forms_)
+        if (f->isLoaded()) out.push_back(f.get());
+    return out;
+}
+
+const std::vector<std::string>& Program::formNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> n;
+        for (const rt::FormClass* f : app::formClasses())
+            n.push_back(f->name());
+        std::sort(n.begin(), n.end());
+        return n;
+    }();
+    return names;
+}
+
+} // namespace desktop

@@ -1,0 +1,40 @@
+#pragma once
+// The program on the desktop: its services and one form for each of the program's form
+// classes, created on first use and reached by name.
+#include "form.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace desktop {
+
+class Program : public Shell {
+  public:
+    // decimalSeparator: the system locale's, for Format.
+    Program(Services& services, std::string decimalSeparator);
+    ~Program() override;
+
+    // Shows the start-up form; nothing is computed or drawn at start.
+    void start();
+
+    Services& services() override { return services_; }
+    Form& form(std::string_view name) override;
+    void formUnloaded(Form& form) override;
+    const std::string& decimalSeparator() const override { return decimalSeparator_; }
+
+    // The forms created so far (loaded or not).
+    std::vector<Form*> forms() const;
+    std::vector<Form*> loadedForms() const;
+
+    // The names of all the program's forms.
+    static const std::vector<std::string>& formNames();
+
+  private:
+    Services& services_;
+    std::string decimalSeparator_;
+    std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;
+};
+
+} // namespace desktop

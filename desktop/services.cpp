@@ -1,0 +1,23 @@
+#include "services.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace desktop {
+
+void DesktopServices::beep() {
+    QApplication::beep();
+}
+
+void DesktopServices::end() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+void DesktopServices::runtimeError(const rt::RuntimeError& error) {
+    QMessageBox::critical(nullptr, QStringLiteral("ΣΧΗμάτιος"), QString::fromUtf8(error.what()));
+    QCoreApplication::exit(1);
+}
+
+} // namespace desktop

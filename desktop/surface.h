@@ -1,0 +1,64 @@
+#pragma once
+// The drawing surface: a window's client area with a retained display list.
+// Coordinates are twips as single-precision floats, origin top-left, y downwards.
+// paintEvent replays the list, so the drawing survives covering and uncovering.
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace desktop {
+
+struct DrawItem {
+    enum Kind { Line, Circle, Text };
+    Kind kind;
+    float x1, y1, x2, y2; // Line: both ends; Circle: centre and radius (x2); Text: top-left
+    QRgb colour;
+    QString text;
+    bool operator==(const DrawItem&) const = default;
+};
+
+class Surface : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Surface(QWidget* parent = nullptr);
+
+    void cls();
+    void line(float x1, float y1, float x2, float y2, QRgb colour);
+    void circle(float x, float y, float radius, QRgb colour);
+    void setCurrentX(float x) { currentX_ = x; }
+    void setCurrentY(float y) { currentY_ = y; }
+    float currentX() const { return currentX_; }
+    float currentY() const { return currentY_; }
+    // Draws text with its top-left corner at (CurrentX, CurrentY) in the form's font and
+    // fore colour, then CurrentX = 0 and CurrentY moves down one line.
+    void print(const QString& text);
+
+    void setBackColor(QColor colour);
+    void setForeColor(QColor colour) { foreColor_ = colour; }
+    QColor backColor() const { return backColor_; }
+    QColor foreColor() const { return foreColor_; }
+
+    const std::vector<DrawItem>& items() const { return items_; }
+    // Paints background and display list with any painter (a window, an image).
+    void paintTo(QPainter& painter) const;
+
+    // Called instead of closing when the window's close box is used.
+    std::function<void()> onClose;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Repaints only where an item is or was, so the controls elsewhere are left alone.
+    void invalidate(const DrawItem& item);
+
+    std::vector<DrawItem> items_;
+    float currentX_ = 0, currentY_ = 0;
+    QColor backColor_ = Qt::blue;
+    QColor foreColor_ = Qt::lightGray;
+};
+
+} // namespace desktop

@@ -1,0 +1,157 @@
+// The square window: its texts for every side, its drawing, and real input on its bar.
+#include "square.h"
+#include "testkit.h"
+
+#include <QScreen>
+
+using namespace testkit;
+namespace square = figures::square;
+
+class TestSquare : public QObject {
+    Q_OBJECT
+  private slots:
+    void texts_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QString>("txtpleyra");
+        QTest::addColumn<QString>("per");
+        QTest::addColumn<QString>("emb");
+        const char* per[] = {" 4", " 8", " 12", " 16", " 20", " 24", " 28", " 32", " 36", " 40"};
+        const char* emb[] = {" 1", " 4", " 9", " 16", " 25", " 36", " 49", " 64", " 81", " 100"};
+        for (int s = 1; s <= 10; ++s)
+            QTest::newRow(qPrintable(QString::number(s)))
+                << s << QString(" %1").arg(s) << per[s - 1] << emb[s - 1];
+    }
+    void texts() {
+        QFETCH(int, side);
+        QFETCH(QString, txtpleyra);
+        QFETCH(QString, per);
+        QFETCH(QString, emb);
+        const rt::Update u = square::update(side);
+        QCOMPARE(q(*u.textOf("txtpleyra")), txtpleyra);
+        QCOMPARE(q(*u.textOf("per")), per);
+        QCOMPARE(q(*u.textOf("emb")), emb);
+        // The boxes are written first, then the surface is cleared, then the figure drawn.
+        QCOMPARE(u.steps()[3].kind, rt::Step::Cls);
+    }
+
+    void drawing_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<float>("right");
+        QTest::addColumn<float>("top");
+        QTest::addColumn<float>("letterTop");
+        QTest::newRow("1") << 1 << 1500.f << 3200.f << 3000.f;
+        QTest::newRow("10") << 10 << 4200.f << 500.f << 300.f;
+    }
+    void drawing() {
+        QFETCH(int, side);
+        QFETCH(float, right);
+        QFETCH(float, top);
+        QFETCH(float, letterTop);
+        using I = desktop::DrawItem;
+        const QRgb white = 0xFFFFFF, grey = 0xE0E0E0;
+        const std::vector<I> expected{
+            {I::Text, 1100, 3500, 0, 0, grey, "A"},
+            {I::Line, 1200, 3500, right, 3500, white, {}},
+            {I::Text, right, 3500, 0, 0, grey, "B"},
+            {I::Line, right, 3500, right, top, white, {}},
+            {I::Text, right, letterTop, 0, 0, grey, "Γ"},
+            {I::Line, 1200, 3500, 1200, top, white, {}},
+            {I::Line, 1200, top, right, top, white, {}},
+            {I::Text, 1100, letterTop, 0, 0, grey, "Δ"},
+        };
+        QVERIFY(drawnBy(square::update(side), grey) == expected);
+        QVERIFY(closedOutline(expected));
+    }
+
+    // Each step of a real drag updates the window to the value under the thumb.
+    void dragUpdatesOnEveryStep() {
+        Fixture f;
+        desktop::Form& w = f.open("Command2", "Formt");
+        auto* bar = w.scrollBar("hsbpleyra");
+        const QPoint start = subControl(bar, QStyle::SC_ScrollBarSlider).center();
+        QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, start);
+        QSet<int> values;
+        for (int dy = 1; dy < 260; ++dy) {
+            QTest::mouseMove(bar, start + QPoint(0, dy));
+            if (bar->value() > 1) {
+                values.insert(bar->value());
+                QString why;
+                QVERIFY2(shows(w, square::update(bar->value()), &why), qPrintable(why));
+            }
+        }
+        QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, start + QPoint(0, 259));
+        QCOMPARE(values.size(), 9); // 2..10, each seen while the thumb was held
+        QCOMPARE(text(w, "txtpleyra"), QString(" 10"));
+        QCOMPARE(text(w, "per"), QString(" 40"));
+        QCOMPARE(text(w, "emb"), QString(" 100"));
+        QCOMPARE(w.window()->items()[6].x2, 4200.f);
+        QCOMPARE(w.window()->items()[6].y2, 500.f);
+    }
+
+    void topArrowAtMinimumFiresNothing() {
+        Fixture f;
+        desktop::Form& w = f.open("Command2", "Formt");
+        clickArrow(w.scrollBar("hsbpleyra"), false);
+        QVERIFY(w.window()->items().empty());
+        QCOMPARE(text(w, "txtpleyra"), QString("α"));
+        clickArrow(w.scrollBar("hsbpleyra"), true);
+        QVERIFY(shows(w, square::update(2)));
+        clickArrow(w.scrollBar("hsbpleyra"), false);
+        QVERIFY(shows(w, square::update(1)));
+        QCOMPARE(text(w, "emb"), QString(" 1"));
+    }
+
+    void keysTroughAndWheelUpdate() {
+        Fixture f;
+        desktop::Form& w = f.open("Command2", "Formt");
+        auto* bar = w.scrollBar("hsbpleyra");
+        keyTo(bar, 7);
+        QVERIFY(shows(w, square::update(7)));
+        clickTrough(bar, true);
+        QVERIFY(shows(w, square::update(8)));
+        QCOMPARE(f.services.beeps, 1); // the menu's button only
+    }
+
+    // What reaches the screen: a smaller square leaves no trace of the larger one.
+    void screenKeepsNoStaleLines() {
+        Fixture f;
+        desktop::Form& w = f.open("Command2", "Formt");
+        QVERIFY(QTest::qWaitForWindowExposed(w.window()));
+        auto* bar = w.scrollBar("hsbpleyra");
+        keyTo(bar, 10);
+        QCoreApplication::processEvents();
+        const auto grab = [&] {
+            return w.window()->screen()->grabWindow(w.window()->winId()).toImage();
+        };
+        QImage big = grab();
+        QCOMPARE(big.pixelColor(200, 500 / 15), QColor(Qt::white)); // top side at y = 500
+        keyTo(bar, 1);
+        QCoreApplication::processEvents();
+        QImage small = grab();
+        QCOMPARE(small.pixelColor(200, 500 / 15), QColor(Qt::blue));
+        QCOMPARE(small.pixelColor(90, 3200 / 15), QColor(Qt::white)); // top side at y = 3200
+    }
+
+    void design() {
+        Fixture f;
+        desktop::Form& w = f.open("Command2", "Formt");
+        const QStringList labels{"ΠΛΕΥΡΑ α:", "1", "10", "ΠΛΕΥΡΑ α:", "ΠΕΡΙΜΕΤΡΟΣ:", "ΕΜΒΑΔΟ:"};
+        QStringList shown;
+        for (const char* name : {"Label3(1)", "Label4", "Label5", "Label3(0)", "Label1", "Label2"})
+            shown << qobject_cast<QLabel*>(w.control(name))->text();
+        QCOMPARE(shown, labels);
+        QCOMPARE(w.control("hsbpleyra")->geometry(), QRect(16, 24, 17, 209));
+        QCOMPARE(w.scrollBar("hsbpleyra")->minimum(), 1);
+        QCOMPARE(w.scrollBar("hsbpleyra")->maximum(), 10);
+        QCOMPARE(w.window()->foreColor(), QColor(224, 224, 224));
+        activate(w);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtpleyra"));
+        QStringList order;
+        for (int i = 0; i < 4; ++i)
+            order << tab()->objectName();
+        QCOMPARE(order, (QStringList{"hsbpleyra", "per", "emb", "Command2"}));
+    }
+};
+
+TESTKIT_MAIN(TestSquare)
+#include "test_square.moc"

@@ -1,0 +1,196 @@
+#pragma once
+// Shared by the suites: a program with recording services, and real mouse and keyboard
+// input on the scroll bars (thumb drags, arrow and trough clicks).
+#include "appsetup.h"
+#include "program.h"
+
+#include <QApplication>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace testkit {
+
+// Counts beeps and records End and runtime errors instead of acting on them.
+class RecordingServices : public desktop::Services {
+  public:
+    int beeps = 0;
+    int ends = 0;
+    std::vector<int> errors;
+    void beep() override { ++beeps; }
+    void end() override { ++ends; }
+    void runtimeError(const rt::RuntimeError& e) override { errors.push_back(e.number()); }
+};
+
+// A fresh program on the recording services, started on its menu.
+struct Fixture {
+    RecordingServices services;
+    desktop::Program program{services, "."};
+
+    Fixture() { program.start(); }
+    ~Fixture() { settle(); }
+
+    desktop::Form& form(std::string_view name) { return program.form(name); }
+    // Opens a figure through its menu button, as a student would.
+    desktop::Form& open(const char* menuButton, const char* formName) {
+        QTest::mouseClick(program.form("Form1").control(menuButton), Qt::LeftButton);
+        settle();
+        return program.form(formName);
+    }
+    QStringList loaded() const {
+        QStringList names;
+        for (desktop::Form* f : program.loadedForms())
+            names << f->name();
+        names.sort();
+        return names;
+    }
+    // Lets the event loop run as the program's would: posted events, then the windows
+    // whose deletion a handler asked for.
+    static void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+// The eight figure windows, as the menu opens them.
+struct FigureWindow {
+    const char* row;    // a short name for test rows
+    const char* button; // the menu button that opens it
+    const char* form;
+    const char* caption;
+    const char* back; // its back button
+    const char* bar;  // a bar whose every step redraws (the trapezium's α > γ holds)
+};
+
+inline constexpr FigureWindow kFigureWindows[] = {
+    {"segment", "Command7", "Formline", "ΣΧΗμάτιος: ΕΥΘΥΓΡΑΜΜΟ ΤΜΗΜΑ", "Command1", "hsbdief"},
+    {"angle", "Command8", "Formangle", "ΣΧΗμάτιος: ΓΩΝΙΑ", "Command1", "hsbgonia"},
+    {"square", "Command2", "Formt", "ΣΧΗμάτιος: ΤΕΤΡΑΓΩΝΟ", "Command2", "hsbpleyra"},
+    {"rectangle", "Command3", "Formo", "ΣΧΗμάτιος: ΟΡΘΟΓΩΝΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ", "Command2",
+     "hsbpleyraa"},
+    {"circle", "Command1", "Formk", "ΣΧΗμάτιος: ΚΥΚΛΟΣ", "Command2", "hsbR"},
+    {"triangle", "Command5", "Formtri", "ΣΧΗμάτιος: ΤΡΙΓΩΝΟ", "Command1", "hsbgoniaa"},
+    {"parallelogram", "Command10", "Formparal", "ΣΧΗμάτιος: ΠΛΑΓΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ", "Command2",
+     "hsbgonia1"},
+    {"trapezium", "Command6", "Formtra", "ΣΧΗμάτιος: ΤΡΑΠΕΖΙΟ", "Command1", "hsbgoniaa"},
+};
+
+// A data table with the columns "button", "form", "caption" and "back", a row a window.
+void figureWindowRows();
+
+inline QRect subControl(QScrollBar* bar, QStyle::SubControl which) {
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.subControls = QStyle::SC_None;
+    opt.activeSubControls = QStyle::SC_None;
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = bar->sliderPosition();
+    opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    opt.upsideDown = bar->invertedAppearance();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, bar);
+}
+
+// Presses the thumb, moves the mouse down (dy > 0) or up in `steps` moves, releases.
+inline void dragThumb(QScrollBar* bar, int dy, int steps = 10) {
+    const QPoint start = subControl(bar, QStyle::SC_ScrollBarSlider).center();
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, start);
+    for (int i = 1; i <= steps; ++i)
+        QTest::mouseMove(bar, start + QPoint(0, dy * i / steps));
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, start + QPoint(0, dy));
+}
+
+// Drags the thumb pixel by pixel until the bar shows `value` (or the drag can go no
+// further), then releases. Returns the values the bar passed through.
+inline std::vector<int> dragThumbTo(QScrollBar* bar, int value) {
+    std::vector<int> seen;
+    const QPoint start = subControl(bar, QStyle::SC_ScrollBarSlider).center();
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, start);
+    const int dir = value > bar->value() ? 1 : -1;
+    QPoint at = start;
+    int last = bar->value();
+    for (int i = 0; i < 2000 && bar->value() != value; ++i) {
+        at += QPoint(0, dir);
+        QTest::mouseMove(bar, at);
+        if (bar->value() != last) seen.push_back(last = bar->value());
+    }
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, at);
+    return seen;
+}
+
+inline void clickArrow(QScrollBar* bar, bool down) {
+    const QRect r =
+        subControl(bar, down ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+inline void clickTrough(QScrollBar* bar, bool below) {
+    const QRect r =
+        subControl(bar, below ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+// Steps a bar to `value` with the arrow keys, as a keyboard user would.
+inline void keyTo(QScrollBar* bar, int value) {
+    bar->setFocus();
+    while (bar->value() < value)
+        QTest::keyClick(bar, Qt::Key_Down);
+    while (bar->value() > value)
+        QTest::keyClick(bar, Qt::Key_Up);
+}
+
+// Activates the form's window so that keys reach its focus widget.
+inline void activate(desktop::Form& form) {
+    QApplication::setActiveWindow(form.window());
+    QVERIFY(QTest::qWaitForWindowActive(form.window()));
+}
+
+// Presses Tab on whatever has the focus and returns the widget that has it next.
+inline QWidget* tab() {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    return QApplication::focusWidget();
+}
+
+inline QString text(desktop::Form& form, const char* box) {
+    return form.textBox(box)->text();
+}
+
+inline QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The display list the update's drawing steps would leave on a cleared surface.
+std::vector<desktop::DrawItem> drawnBy(const rt::Update& update, QRgb foreColour);
+
+// Whether the window's boxes and surface show exactly what the update writes and draws.
+// Boxes the update leaves alone are not looked at. On a mismatch `why` says where.
+bool shows(desktop::Form& form, const rt::Update& update, QString* why = nullptr);
+
+// Str's grammar: leading blank or "-", no zero before the point, at most 15 significant
+// digits, the exponent form only outside [0.0001, 1E15); and the text reads back as the
+// same text (Str of the number it spells).
+bool wellFormedStr(const std::string& text);
+
+// Every end of every line meets an end of another line.
+bool closedOutline(const std::vector<desktop::DrawItem>& items);
+
+inline bool near(float a, double b, double tolerance = 0.01) {
+    return std::abs(a - b) <= tolerance;
+}
+
+// A QApplication set up as the program's, for the suites' main().
+#define TESTKIT_MAIN(TestClass)                                                                    \
+    int main(int argc, char** argv) {                                                              \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
+        QApplication application(argc, argv);                                                      \
+        desktop::setUpApplication(application);                                                    \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+} // namespace testkit

@@ -1,4 +1,4 @@
-// The square window: its texts for every side, its drawing, and real input on its bar.
+// The square window with real input on its bar: drags, arrows, keys, the trough, the wheel.
 #include "square.h"
 #include "testkit.h"
 
@@ -10,58 +10,6 @@ namespace square = figures::square;
 class TestSquare : public QObject {
     Q_OBJECT
   private slots:
-    void texts_data() {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<QString>("txtpleyra");
-        QTest::addColumn<QString>("per");
-        QTest::addColumn<QString>("emb");
-        const char* per[] = {" 4", " 8", " 12", " 16", " 20", " 24", " 28", " 32", " 36", " 40"};
-        const char* emb[] = {" 1", " 4", " 9", " 16", " 25", " 36", " 49", " 64", " 81", " 100"};
-        for (int s = 1; s <= 10; ++s)
-            QTest::newRow(qPrintable(QString::number(s)))
-                << s << QString(" %1").arg(s) << per[s - 1] << emb[s - 1];
-    }
-    void texts() {
-        QFETCH(int, side);
-        QFETCH(QString, txtpleyra);
-        QFETCH(QString, per);
-        QFETCH(QString, emb);
-        const rt::Update u = square::update(side);
-        QCOMPARE(q(*u.textOf("txtpleyra")), txtpleyra);
-        QCOMPARE(q(*u.textOf("per")), per);
-        QCOMPARE(q(*u.textOf("emb")), emb);
-        // The boxes are written first, then the surface is cleared, then the figure drawn.
-        QCOMPARE(u.steps()[3].kind, rt::Step::Cls);
-    }
-
-    void drawing_data() {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<float>("right");
-        QTest::addColumn<float>("top");
-        QTest::addColumn<float>("letterTop");
-        QTest::newRow("1") << 1 << 1500.f << 3200.f << 3000.f;
-        QTest::newRow("10") << 10 << 4200.f << 500.f << 300.f;
-    }
-    void drawing() {
-        QFETCH(int, side);
-        QFETCH(float, right);
-        QFETCH(float, top);
-        QFETCH(float, letterTop);
-        using I = desktop::DrawItem;
-        const QRgb white = 0xFFFFFF, grey = 0xE0E0E0;
-        const std::vector<I> expected{
-            {I::Text, 1100, 3500, 0, 0, grey, "A"},
-            {I::Line, 1200, 3500, right, 3500, white, {}},
-            {I::Text, right, 3500, 0, 0, grey, "B"},
-            {I::Line, right, 3500, right, top, white, {}},
-            {I::Text, right, letterTop, 0, 0, grey, "Γ"},
-            {I::Line, 1200, 3500, 1200, top, white, {}},
-            {I::Line, 1200, top, right, top, white, {}},
-            {I::Text, 1100, letterTop, 0, 0, grey, "Δ"},
-        };
-        QVERIFY(drawnBy(square::update(side), grey) == expected);
-        QVERIFY(closedOutline(expected));
-    }
 
     // Each step of a real drag updates the window to the value under the thumb.
     void dragUpdatesOnEveryStep() {

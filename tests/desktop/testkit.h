@@ -171,18 +171,6 @@ std::vector<desktop::DrawItem> drawnBy(const rt::Update& update, QRgb foreColour
 // Boxes the update leaves alone are not looked at. On a mismatch `why` says where.
 bool shows(desktop::Form& form, const rt::Update& update, QString* why = nullptr);
 
-// Str's grammar: leading blank or "-", no zero before the point, at most 15 significant
-// digits, the exponent form only outside [0.0001, 1E15); and the text reads back as the
-// same text (Str of the number it spells).
-bool wellFormedStr(const std::string& text);
-
-// Every end of every line meets an end of another line.
-bool closedOutline(const std::vector<desktop::DrawItem>& items);
-
-inline bool near(float a, double b, double tolerance = 0.01) {
-    return std::abs(a - b) <= tolerance;
-}
-
 // A QApplication set up as the program's, for the suites' main().
 #define TESTKIT_MAIN(TestClass)                                                                    \
     int main(int argc, char** argv) {                                                              \

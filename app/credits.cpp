@@ -14,6 +14,7 @@ const FormDesign& design() {
         .caption = "ΣΧΗμάτιος: ΔΗΜΙΟΥΡΓΟΣ",
         .width = 2775,
         .height = 1575,
+        .kind = FormKind::Dialog,
         .controls = {
             label("Label2", 480, 360, 2535, 495, 0, std::string("ΣΧΗμάτιος ") + kVersion),
             label("Label3", 240, 600, 3015, 495, 1, "Η ομάδα ανάπτυξης"),

@@ -12,6 +12,7 @@ const FormDesign& design() {
         .width = 1815,
         .height = 1110,
         .foreColor = kBlue,
+        .kind = FormKind::Alert,
         .controls = {
             label("Label1", 120, 120, 1215, 495, 0, "Παρακαλώ α>γ"),
             button("Command1", 840, 480, 975, 615, 1, kBackPicture).spoken("Κλείσιμο"),

@@ -13,7 +13,9 @@ const FormDesign& design() {
         .height = kFigureHeight,
         .foreIsHighlightedText = true, // the vertex letter takes the highlighted-text colour
         .controls = {
-            scrollBar("hsbgonia", 120, 360, 255, 3135, 1, 1, 124, 1).spoken("ΓΩΝΙΑ ω:"),
+            scrollBar("hsbgonia", 120, 360, 255, 3135, 1, 1, 124, 1)
+                .reads(BarUnit::Degrees)
+                .spoken("ΓΩΝΙΑ ω:"),
             label("Label3(1)", 0, 0, 975, 255, 5, "Γωνία ω:"),
             label("Label4", 480, 600, 375, 255, 3, "1°"),
             label("Label5", 480, 3120, 375, 255, 4, "124°"),

@@ -18,7 +18,9 @@ const FormDesign& design() {
             label("Label10", 840, 0, 255, 255, 11, "φ"),
             scrollBar("hsbpleurac", 0, 240, 255, 3135, 0, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
             scrollBar("hsbpleurad", 360, 240, 255, 3135, 1, 1, 10, 1).spoken("ΠΛΕΥΡΑ β:"),
-            scrollBar("hsbgonia1", 720, 240, 255, 3135, 2, 0, 93, 0).spoken("ΓΩΝΙΑ Α:"),
+            scrollBar("hsbgonia1", 720, 240, 255, 3135, 2, 0, 93, 0)
+                .reads(BarUnit::Degrees)
+                .spoken("ΓΩΝΙΑ Α:"),
             label("Label3(0)", 0, 3840, 855, 255, 12, "ΠΛΕΥΡΑ α:"),
             textBox("txtpleyrac", 840, 3840, 735, 285, 3, "α").spoken("ΠΛΕΥΡΑ α:"),
             label("label6", 0, 4200, 855, 255, 13, "ΠΛΕΥΡΑ β:"),

@@ -13,8 +13,12 @@ const FormDesign& design() {
         .width = kFigureWidth,
         .height = kFigureHeight,
         .controls = {
-            scrollBar("hsbgoniaa", 0, 360, 255, 3135, 1, 1, 90, 1).spoken("ΓΩΝΙΑ Α:"),
-            scrollBar("hsbgoniag", 360, 360, 255, 3135, 7, 1, 89, 1).spoken("ΓΩΝΙΑ Γ:"),
+            scrollBar("hsbgoniaa", 0, 360, 255, 3135, 1, 1, 90, 1)
+                .reads(BarUnit::Degrees)
+                .spoken("ΓΩΝΙΑ Α:"),
+            scrollBar("hsbgoniag", 360, 360, 255, 3135, 7, 1, 89, 1)
+                .reads(BarUnit::Degrees)
+                .spoken("ΓΩΝΙΑ Γ:"),
             scrollBar("hsbpleurab", 720, 360, 255, 3135, 9, 1, 10, 1).spoken("ΠΛΕΥΡΑ β:"),
             label("Label9", 120, 120, 255, 255, 20, "A"),
             label("Label10", 480, 120, 255, 255, 21, "Γ"),

@@ -11,6 +11,10 @@ namespace rt {
 
 enum class ControlKind { Label, TextBox, ScrollBar, Button };
 
+// The units a bar's value stands for, as its box shows them: whole units ("7"), whole
+// degrees ("45°"), hundredths of a unit ("100.00") or of a degree ("0.02°").
+enum class BarUnit { Whole, Degrees, Hundredths, HundredthDegrees };
+
 struct ControlDesign {
     ControlKind kind = ControlKind::Label;
     std::string name{}; // the widget's objectName: "hsbpleyra", "Label3(1)"
@@ -18,6 +22,7 @@ struct ControlDesign {
     int tabIndex = 0;
     std::string text{};              // caption of a label, stored text of a text box
     int min = 0, max = 0, value = 0; // scroll bars; SmallChange and LargeChange are 1
+    BarUnit unit = BarUnit::Whole;   // scroll bars
     std::string picture{};           // button picture: a file name, "back.bmp"
     std::string toolTip{};
     std::string accessibleName{}; // what a screen reader says for a bar, box or button
@@ -29,7 +34,16 @@ struct ControlDesign {
         accessibleName = std::move(name);
         return std::move(*this);
     }
+    // Says what a bar's value stands for.
+    ControlDesign reads(BarUnit u) && {
+        unit = u;
+        return std::move(*this);
+    }
 };
+
+// What a window is to the user: one of the windows worked in (the menu, a figure), a
+// small window opened beside it (the credits), or a notice that asks for attention.
+enum class FormKind { Main, Dialog, Alert };
 
 struct FormDesign {
     std::string name{};
@@ -38,6 +52,7 @@ struct FormDesign {
     std::uint32_t backColor = kBlue;
     std::uint32_t foreColor = kLightGrey;
     bool foreIsHighlightedText = false; // the system's highlighted-text colour
+    FormKind kind = FormKind::Main;
     std::vector<ControlDesign> controls{};
 };
 

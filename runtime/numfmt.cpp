@@ -5,10 +5,83 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
 namespace rt {
+
+namespace {
+
+// The correctly rounded digits of a non-negative double: "d.ddde+XX" with `precision`
+// digits after the point (scientific), or "ddd.dd" with `decimals` digits (fixed), and
+// the double a decimal text spells. The standard library's to_chars and from_chars where
+// the library has them; otherwise printf and strtod, which are exact in the C libraries
+// this program is built with (glibc, musl), with the decimal point taken whatever it is.
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+std::string scientific(double value, int precision) {
+    char buf[40];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, precision);
+    return {buf, res.ptr};
+}
+
+std::string fixed(double value, int decimals) {
+    char buf[400];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    return {buf, res.ptr};
+}
+
+bool parse(std::string_view text, double& value) {
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+    return res.ec == std::errc{} && res.ptr == text.data() + text.size();
+}
+#else
+// printf writes the C locale's point unless a locale was set; whatever stands between the
+// whole digits and the next digit or exponent is the point.
+std::string withPoint(const char* printed) {
+    std::string out;
+    bool inPoint = false;
+    for (const char* p = printed; *p; ++p) {
+        const bool digit = *p >= '0' && *p <= '9';
+        if (digit || *p == 'e' || *p == '+' || *p == '-') {
+            inPoint = false;
+            out += *p;
+        } else if (!inPoint) {
+            inPoint = true;
+            out += '.';
+        }
+    }
+    return out;
+}
+
+std::string scientific(double value, int precision) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.*e", precision, value);
+    return withPoint(buf);
+}
+
+std::string fixed(double value, int decimals) {
+    char buf[400];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+    return withPoint(buf);
+}
+
+bool parse(std::string_view text, double& value) {
+    // strtod reads C-locale numbers here: the program sets no locale in this build.
+    // What from_chars reads: no leading blank or plus sign, no hexadecimal.
+    if (text.empty() || text.front() == ' ' || text.front() == '+' ||
+        text.find_first_of("xX") != std::string_view::npos)
+        return false;
+    const std::string copy(text);
+    char* end = nullptr;
+    value = std::strtod(copy.c_str(), &end);
+    return end == copy.c_str() + copy.size();
+}
+#endif
+
+} // namespace
 
 std::string Str(int value) {
     std::string out = value < 0 ? "-" : " ";
@@ -24,18 +97,17 @@ std::string Str(double value) {
     if (value == 0.0) return " 0";
 
     // 15 significant digits, correctly rounded: d.dddddddddddddde±XX
-    char buf[40];
-    auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-    std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::string printed = scientific(std::fabs(value), 14);
+    const std::string_view sci(printed);
     const auto ePos = sci.find('e');
     std::string digits;
     digits += sci[0];
     digits.append(sci.substr(2, ePos - 2));
     int exponent = 0;
-    std::string_view expText = sci.substr(ePos + 1);
-    if (expText.front() == '+') expText.remove_prefix(1);
-    std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
+    const std::string_view expText = sci.substr(ePos + 1);
+    for (const char c : expText)
+        if (c >= '0' && c <= '9') exponent = exponent * 10 + (c - '0');
+    if (sci[ePos + 1] == '-') exponent = -exponent;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
@@ -80,14 +152,12 @@ std::string Format(double value, std::string_view pattern, std::string_view deci
     const auto decimals =
         static_cast<int>(std::count(decimalPattern.begin(), decimalPattern.end(), '0'));
 
-    char buf[400];
-    auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, decimals);
-    std::string_view fixed(buf, static_cast<std::size_t>(res.ptr - buf));
-    const auto dot = fixed.find('.');
-    std::string_view whole = fixed.substr(0, dot);
+    const std::string printed = fixed(std::fabs(value), decimals);
+    const std::string_view digits(printed);
+    const auto dot = digits.find('.');
+    std::string_view whole = digits.substr(0, dot);
     const std::string_view fraction =
-        dot == std::string_view::npos ? std::string_view{} : fixed.substr(dot + 1);
+        dot == std::string_view::npos ? std::string_view{} : digits.substr(dot + 1);
     while (!whole.empty() && whole.front() == '0')
         whole.remove_prefix(1);
 
@@ -108,10 +178,26 @@ std::string Format(std::string_view number, std::string_view pattern,
     while (!number.empty() && number.front() == ' ')
         number.remove_prefix(1);
     double value = 0;
-    const auto res = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (number.empty() || res.ec != std::errc{} || res.ptr != number.data() + number.size())
-        throw RuntimeError(RuntimeError::TypeMismatch);
+    if (number.empty() || !parse(number, value)) throw RuntimeError(RuntimeError::TypeMismatch);
     return Format(value, pattern, decimalSeparator);
+}
+
+std::string spokenValue(BarUnit unit, int value, std::string_view decimalSeparator) {
+    const bool hundredths = unit == BarUnit::Hundredths || unit == BarUnit::HundredthDegrees;
+    const bool degrees = unit == BarUnit::Degrees || unit == BarUnit::HundredthDegrees;
+    std::string out = value < 0 ? "-" : "";
+    const long magnitude = std::labs(static_cast<long>(value));
+    if (hundredths) {
+        const long fraction = magnitude % 100;
+        out += std::to_string(magnitude / 100);
+        out += decimalSeparator;
+        out += static_cast<char>('0' + fraction / 10);
+        out += static_cast<char>('0' + fraction % 10);
+    } else {
+        out += std::to_string(magnitude);
+    }
+    if (degrees) out += "°";
+    return out;
 }
 
 } // namespace rt

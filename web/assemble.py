@@ -1,0 +1,92 @@
+#!/usr/bin/env python3
+"""Puts the browser edition together into one HTML file: the page, its style and
+runtime, the core as WebAssembly (inside its JavaScript), the font and the pictures."""
+import argparse
+import base64
+import json
+import pathlib
+import struct
+import zlib
+
+MIME = {".bmp": "image/bmp", ".gif": "image/gif", ".jpg": "image/jpeg", ".png": "image/png"}
+
+
+def data_url(data, mime):
+    return "data:%s;base64,%s" % (mime, base64.b64encode(data).decode("ascii"))
+
+
+def bmp_to_png(bmp):
+    """The same pixels as an uncompressed 4- or 24-bit Windows bitmap, as a PNG: a
+    fraction of the size for the page to carry."""
+    if bmp[:2] != b"BM":
+        raise ValueError("not a bitmap")
+    offset = struct.unpack_from("<I", bmp, 10)[0]
+    header = struct.unpack_from("<I", bmp, 14)[0]
+    width, height = struct.unpack_from("<ii", bmp, 18)
+    bits, compression = struct.unpack_from("<HI", bmp, 28)
+    if compression != 0 or bits not in (4, 8, 24):
+        raise ValueError("unsupported bitmap")
+    palette = []
+    if bits <= 8:
+        count = struct.unpack_from("<I", bmp, 46)[0] or (1 << bits)
+        for i in range(count):
+            b, g, r = bmp[14 + header + 4 * i : 14 + header + 4 * i + 3]
+            palette.append(bytes((r, g, b)))
+    stride = (width * bits + 31) // 32 * 4
+    rows = []
+    for y in range(abs(height)):
+        source = height - 1 - y if height > 0 else y  # bottom-up unless the height is negative
+        row = bmp[offset + source * stride : offset + (source + 1) * stride]
+        out = bytearray(b"\0")  # filter: none
+        for x in range(width):
+            if bits == 24:
+                b, g, r = row[3 * x : 3 * x + 3]
+                out += bytes((r, g, b))
+            elif bits == 8:
+                out += palette[row[x]]
+            else:
+                out += palette[(row[x // 2] >> (4 if x % 2 == 0 else 0)) & 15]
+        rows.append(bytes(out))
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    ihdr = struct.pack(">IIBBBBB", width, abs(height), 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) +
+            chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
+
+
+def picture(path):
+    if path.suffix == ".bmp":
+        return data_url(bmp_to_png(path.read_bytes()), "image/png")
+    return data_url(path.read_bytes(), MIME[path.suffix])
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    for name in ("page", "core", "font", "pictures", "version", "output"):
+        parser.add_argument("--" + name, required=True)
+    args = parser.parse_args()
+    page = pathlib.Path(args.page)
+    pictures = {
+        p.name: picture(p)
+        for p in sorted(pathlib.Path(args.pictures).iterdir())
+        if p.suffix in MIME
+    }
+    # Nothing inside a <script> may close it early.
+    def script(text):
+        return text.replace("</script", "<\\/script")
+
+    html = (page / "index.html").read_text(encoding="utf-8")
+    html = html.replace("/*STYLE*/", (page / "style.css").read_text(encoding="utf-8"))
+    html = html.replace("/*FONT*/", data_url(pathlib.Path(args.font).read_bytes(), "font/woff2"))
+    html = html.replace("/*CORE*/", script(pathlib.Path(args.core).read_text(encoding="utf-8")))
+    html = html.replace("/*PICTURES*/", json.dumps(pictures))
+    html = html.replace("/*RUNTIME*/", script((page / "runtime.js").read_text(encoding="utf-8")))
+    html = html.replace("@VERSION@", args.version)
+    pathlib.Path(args.output).write_text(html, encoding="utf-8")
+
+
+if __name__ == "__main__":
+    main()

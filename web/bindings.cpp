@@ -1,0 +1,174 @@
+// The program's two entry points for the page's forms runtime: every form class (its
+// stored design and the events its table answers) as JSON, and one run of a handler,
+// whose update comes back as JSON.
+#include "forms.h"
+#include "integer.h"
+#include "json.h"
+#include "numfmt.h"
+
+#include <emscripten/emscripten.h>
+#include <string>
+
+namespace {
+
+const char* kindName(rt::ControlKind kind) {
+    switch (kind) {
+    case rt::ControlKind::Label:
+        return "label";
+    case rt::ControlKind::TextBox:
+        return "textbox";
+    case rt::ControlKind::ScrollBar:
+        return "scrollbar";
+    case rt::ControlKind::Button:
+        return "button";
+    }
+    return "";
+}
+
+const char* eventName(rt::Event event) {
+    switch (event) {
+    case rt::Event::Scroll:
+        return "Scroll";
+    case rt::Event::Change:
+        return "Change";
+    case rt::Event::Click:
+        return "Click";
+    }
+    return "";
+}
+
+const char* unitName(rt::BarUnit unit) {
+    switch (unit) {
+    case rt::BarUnit::Whole:
+        return "whole";
+    case rt::BarUnit::Degrees:
+        return "degrees";
+    case rt::BarUnit::Hundredths:
+        return "hundredths";
+    case rt::BarUnit::HundredthDegrees:
+        return "hundredthDegrees";
+    }
+    return "";
+}
+
+void writeControl(web::Json& j, const rt::ControlDesign& c) {
+    j.beginObject();
+    j.key("kind").string(kindName(c.kind));
+    j.key("name").string(c.name);
+    j.key("left").number(c.left).key("top").number(c.top);
+    j.key("width").number(c.width).key("height").number(c.height);
+    j.key("tabIndex").number(c.tabIndex);
+    j.key("text").string(c.text);
+    j.key("min").number(c.min).key("max").number(c.max).key("value").number(c.value);
+    j.key("unit").string(unitName(c.unit));
+    j.key("picture").string(c.picture);
+    j.key("toolTip").string(c.toolTip);
+    j.key("accessibleName").string(c.accessibleName);
+    j.key("backColor").number(c.backColor).key("foreColor").number(c.foreColor);
+    j.endObject();
+}
+
+void writeForm(web::Json& j, const rt::FormClass& f) {
+    const rt::FormDesign& d = f.design;
+    j.beginObject();
+    j.key("name").string(d.name);
+    j.key("caption").string(d.caption);
+    j.key("width").number(d.width).key("height").number(d.height);
+    j.key("backColor").number(d.backColor).key("foreColor").number(d.foreColor);
+    j.key("foreIsHighlightedText").boolean(d.foreIsHighlightedText);
+    j.key("kind").string(d.kind == rt::FormKind::Main     ? "main"
+                         : d.kind == rt::FormKind::Dialog ? "dialog"
+                                                          : "alert");
+    j.key("controls").beginArray();
+    for (const rt::ControlDesign& c : d.controls)
+        writeControl(j, c);
+    j.endArray();
+    j.key("events").beginArray();
+    for (const rt::EventHandler& h : f.handlers)
+        j.beginArray().string(h.control).string(eventName(h.event)).endArray();
+    j.endArray();
+    j.endObject();
+}
+
+// The bar values the page sends: "name=value" lines.
+class PageControls : public rt::Controls {
+  public:
+    PageControls(std::string_view values, std::string_view separator)
+        : values_(values), separator_(separator) {}
+    int value(std::string_view bar) const override {
+        std::string_view rest = values_;
+        while (!rest.empty()) {
+            const auto end = rest.find('\n');
+            const std::string_view line = rest.substr(0, end);
+            const auto eq = line.find('=');
+            if (line.substr(0, eq) == bar) return std::stoi(std::string(line.substr(eq + 1)));
+            rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+        }
+        throw std::out_of_range("no bar named " + std::string(bar));
+    }
+    std::string_view decimalSeparator() const override { return separator_; }
+
+  private:
+    std::string_view values_, separator_;
+};
+
+std::string result;
+
+} // namespace
+
+extern "C" {
+
+// {"startup": "Form1", "version": "...", "forms": [{name, caption, width, height, colours,
+// controls: [...], events: [[control, event], ...]}, ...]}
+EMSCRIPTEN_KEEPALIVE const char* schimatios_program() {
+    web::Json j;
+    j.beginObject();
+    j.key("startup").string(app::kStartupForm);
+    j.key("version").string(app::kVersion);
+    j.key("forms").beginArray();
+    for (const rt::FormClass* f : app::formClasses())
+        writeForm(j, *f);
+    j.endArray();
+    j.endObject();
+    result = j.text();
+    return result.c_str();
+}
+
+// Runs the form's handler for the control's event with the given bar values and returns
+// {"steps": [[kind, name, text, x1, y1, x2, y2, colour], ...]}, or {"error": number,
+// "message": text} for a runtime error.
+EMSCRIPTEN_KEEPALIVE const char* schimatios_run(const char* form, const char* control,
+                                                const char* event, const char* values,
+                                                const char* separator) {
+    web::Json j;
+    j.beginObject();
+    try {
+        const rt::FormClass* f = app::formClass(form);
+        const rt::Event e = std::string_view(event) == "Scroll"   ? rt::Event::Scroll
+                            : std::string_view(event) == "Change" ? rt::Event::Change
+                                                                  : rt::Event::Click;
+        const rt::Handler* h = f ? f->handlerFor(control, e) : nullptr;
+        const rt::Update u = h ? (*h)(PageControls(values, separator)) : rt::Update{};
+        j.key("steps").beginArray();
+        for (const rt::Step& s : u.steps())
+            web::writeStep(j, s);
+        j.endArray();
+    } catch (const rt::RuntimeError& error) {
+        j.key("error").number(error.number()).key("message").string(error.what());
+    }
+    j.endObject();
+    result = j.text();
+    return result.c_str();
+}
+
+// What a bar's value reads as, in the units its box shows.
+EMSCRIPTEN_KEEPALIVE const char* schimatios_spoken(const char* form, const char* bar, int value,
+                                                   const char* separator) {
+    result.clear();
+    if (const rt::FormClass* f = app::formClass(form))
+        for (const rt::ControlDesign& c : f->design.controls)
+            if (c.name == bar) result = rt::spokenValue(c.unit, value, separator);
+    return result.c_str();
+}
+
+} // extern "C"

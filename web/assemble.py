@@ -57,10 +57,30 @@ def bmp_to_png(bmp):
             chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
 
 
+def size(data):
+    """Width and height of a PNG, GIF or JPEG, read from its header."""
+    if data[:8] == b"\x89PNG\r\n\x1a\n":
+        return struct.unpack_from(">II", data, 16)
+    if data[:4] == b"GIF8":
+        return struct.unpack_from("<HH", data, 6)
+    i = 2  # JPEG: the first start-of-frame marker
+    while i < len(data):
+        marker, length = data[i + 1], struct.unpack_from(">H", data, i + 2)[0]
+        if 0xC0 <= marker <= 0xCF and marker not in (0xC4, 0xC8, 0xCC):
+            height, width = struct.unpack_from(">HH", data, i + 5)
+            return width, height
+        i += 2 + length
+    raise ValueError("no size")
+
+
 def picture(path):
+    data = path.read_bytes()
     if path.suffix == ".bmp":
-        return data_url(bmp_to_png(path.read_bytes()), "image/png")
-    return data_url(path.read_bytes(), MIME[path.suffix])
+        data, mime = bmp_to_png(data), "image/png"
+    else:
+        mime = MIME[path.suffix]
+    width, height = size(data)
+    return {"src": data_url(data, mime), "width": width, "height": height}
 
 
 def main():

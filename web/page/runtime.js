@@ -6,6 +6,9 @@
 // shown and unloaded, the end.
 
 (async function main() {
+  // The captions are laid out in the program's own font from the start: it loads while
+  // the core compiles.
+  const font = document.fonts.load('10px "Schimatios Sans"', "ΣΧΗμάτιος");
   const core = await SchimatiosCore();
   const program = JSON.parse(core.cwrap("schimatios_program", "string", [])());
   const runHandler = core.cwrap("schimatios_run", "string",
@@ -204,7 +207,9 @@
         if (page.active && page.active.loaded) page.active.el.classList.remove("active");
         page.active = this;
         this.el.classList.add("active");
-        this.z = page.nextZ++;
+        // The credits and the notice stay above the window they were opened from, and above
+        // the one that replaces it.
+        this.z = page.nextZ++ + (this.design.kind === "main" ? 0 : 1000000);
         this.el.style.zIndex = String(this.z);
       }
       document.title = this.design.caption;
@@ -255,7 +260,10 @@
     }
 
     // A control's event: run the handler the table names, if any, and carry out its update.
+    // Every designed event is also told to the page, for whoever scripts it.
     fire(control, event) {
+      this.el.dispatchEvent(new CustomEvent("schimatios:event", { bubbles: true,
+                                                                detail: { form: this.name, control, event } }));
       if (!this.events.has(control + "\n" + event)) return;
       const result = JSON.parse(runHandler(this.name, control, event, this.values(), decimalSeparator));
       if (result.error !== undefined) {
@@ -362,8 +370,21 @@
     setText(text) {
       if (this.el.value === text) return;
       this.el.value = text;
-      this.el.scrollLeft = 0;
-      this.fitTitle();
+      // Shown from its beginning; a box with the caret would show its end otherwise.
+      if (document.activeElement === this.el) this.el.setSelectionRange(0, 0);
+      TextBox.later(this);
+    }
+
+    // Measuring a box's text lays the page out: done once a frame, not on every drag step.
+    static later(box) {
+      if (!TextBox.pending) {
+        TextBox.pending = new Set();
+        requestAnimationFrame(() => {
+          for (const b of TextBox.pending) b.fitTitle();
+          TextBox.pending = null;
+        });
+      }
+      TextBox.pending.add(box);
     }
 
     // A box too narrow for its text gives its whole text as its tool tip.
@@ -383,13 +404,14 @@
       el.ariaLabel = accessibleName(c);
       const img = document.createElement("img");
       img.alt = "";
-      img.src = PICTURES[c.picture];
+      img.src = PICTURES[c.picture].src;
       img.decoding = "sync";
       el.append(img);
       place(el, c);
       el.addEventListener("click", () => owner.fire(c.name, "Click"));
       this.el = el;
       this.img = img;
+      this.picture = PICTURES[c.picture];
     }
   }
 
@@ -572,6 +594,7 @@
       this.back = 0; // set by resize()
       this.items = [];
       this.drawnBounds = null;
+      this.widths = new Map(); // a printed letter's width, by font and text
     }
 
     cls() {
@@ -627,7 +650,9 @@
           const r = it.r * k;
           fold(it.x1 * k - r - width, it.y1 * k - r - width, it.x1 * k + r + width + 1, it.y1 * k + r + width + 1);
         } else {
-          const w = ctx.measureText(it.text).width;
+          const key = ctx.font + "\n" + it.text;
+          let w = this.widths.get(key);
+          if (w === undefined) this.widths.set(key, (w = ctx.measureText(it.text).width));
           fold(it.x1 * k - 2, it.y1 * k - 2, it.x1 * k + w + 2, it.y1 * k + font * 1.3 + 2);
         }
       }
@@ -650,6 +675,10 @@
     // A square pen of `width` device pixels whose top-left sits at the pixel under (x, y).
     dot(x, y, width, value) {
       const W = this.canvas.width, H = this.canvas.height;
+      if (width === 1) {
+        if (x >= 0 && y >= 0 && x < W && y < H) this.pixels[y * W + x] = value;
+        return;
+      }
       const x0 = x - ((width - 1) >> 1), y0 = y - ((width - 1) >> 1);
       for (let yy = Math.max(0, y0); yy < Math.min(H, y0 + width); ++yy)
         for (let xx = Math.max(0, x0); xx < Math.min(W, x0 + width); ++xx) this.pixels[yy * W + xx] = value;
@@ -735,9 +764,9 @@
         st.width = d.width * s + "px";
         st.height = d.height * s + "px";
         if (c.kind === "scrollbar") c.show();
-        if (c.kind === "button" && c.img.naturalWidth) {
-          c.img.style.width = c.img.naturalWidth * s + "px";
-          c.img.style.height = c.img.naturalHeight * s + "px";
+        if (c.kind === "button") {
+          c.img.style.width = c.picture.width * s + "px";
+          c.img.style.height = c.picture.height * s + "px";
         }
         if (c.kind === "textbox") c.fitTitle();
       }
@@ -760,14 +789,7 @@
     layout();
   });
 
-  // The pictures are decoded before the first window shows, so that buttons are laid out
-  // at their pictures' sizes from the start.
-  await Promise.all(Object.values(PICTURES).map((src) => {
-    const img = new Image();
-    img.src = src;
-    return img.decode().catch(() => {});
-  }));
-  await document.fonts.load('10px "Schimatios Sans"', "ΣΧΗμάτιος");
+  await font;
   form(program.startup).show();
   document.body.dataset.ready = "";
 })();

@@ -35,3 +35,96 @@ export async function open(browser, { width = 1366, height = 768, locale = "el-G
 export const win = (page, form) => page.locator(`[data-form="${form}"]`);
 export const ctl = (page, form, control) =>
   page.locator(`[data-form="${form}"] [data-control="${control}"]`);
+
+// Moves a bar to `value` with the keys a keyboard user has: Home or End, Ctrl with the
+// arrows for tenths of a long bar, then single steps.
+export async function setBar(page, form, bar, value) {
+  const el = ctl(page, form, bar);
+  await el.focus();
+  const [min, max] = (await el.evaluate((e) => [e.ariaValueMin, e.ariaValueMax])).map(Number);
+  const tenth = Math.max(1, Math.round((max - min) / 10));
+  let now = Number(await el.getAttribute("aria-valuenow"));
+  if (now === value) return;
+  const long = max - min > 100; // short bars step there, passing every value on the way
+  if (long && Math.abs(value - min) < Math.abs(value - now)) {
+    await page.keyboard.press("Home");
+    now = min;
+  }
+  if (long && Math.abs(max - value) < Math.abs(value - now)) {
+    await page.keyboard.press("End");
+    now = max;
+  }
+  while (long && Math.abs(value - now) >= tenth) {
+    await page.keyboard.press(value > now ? "Control+ArrowDown" : "Control+ArrowUp");
+    now += value > now ? tenth : -tenth;
+  }
+  if (Math.abs(value - now) > 30) {
+    // The rest of the way on a long bar: the thumb dragged near, then the arrow keys.
+    await dragThumb(page, form, bar, value);
+    await el.focus();
+    now = Number(await el.getAttribute("aria-valuenow"));
+  }
+  while (now !== value) {
+    await page.keyboard.press(value > now ? "ArrowDown" : "ArrowUp");
+    now += value > now ? 1 : -1;
+  }
+  const shown = Number(await el.getAttribute("aria-valuenow"));
+  if (shown !== value) throw new Error(`${bar} at ${shown}, not ${value}`);
+}
+
+// Drags a bar's thumb with the mouse to where `value` lies and lets go; returns the
+// values the bar passed through.
+export async function dragThumb(page, form, bar, value, steps = 20) {
+  const el = ctl(page, form, bar);
+  const [min, max] = (await el.evaluate((e) => [e.ariaValueMin, e.ariaValueMax])).map(Number);
+  const track = await el.locator('[data-part="track"]').boundingBox();
+  const thumb = await el.locator('[data-part="thumb"]').boundingBox();
+  const x = thumb.x + thumb.width / 2, y = thumb.y + thumb.height / 2;
+  const targetY = track.y + thumb.height / 2 + ((value - min) / (max - min)) * (track.height - thumb.height);
+  await page.mouse.move(x, y);
+  await page.mouse.down();
+  await page.mouse.move(x, targetY, { steps });
+  await page.mouse.up();
+}
+
+// The texts of a window's boxes, by name.
+export async function boxes(page, form) {
+  return win(page, form).evaluate((w) => Object.fromEntries(
+    [...w.querySelectorAll("input[data-control]")].map((i) => [i.dataset.control, i.value])));
+}
+
+// Opens a window through its menu button, as a pupil would.
+export async function openFigure(page, button, form) {
+  await ctl(page, "Form1", button).click();
+  await win(page, form).waitFor();
+}
+
+// From now on, every designed event the page tells of: {form, control, event}.
+export async function recordEvents(page) {
+  await page.evaluate(() => {
+    window.seenEvents = [];
+    document.addEventListener("schimatios:event", (e) => window.seenEvents.push(e.detail));
+  });
+  return () => page.evaluate(() => window.seenEvents.splice(0));
+}
+
+export const loadedForms = (page) =>
+  page.evaluate(() => [...document.querySelectorAll("[data-form]")].map((w) => w.dataset.form).sort());
+
+export const beeps = (page) => page.evaluate(() => Number(document.body.dataset.beeps || 0));
+
+// Only the file itself and what it carries inside: no request leaves the page.
+export function outsideRequests(page) {
+  return page.requests.filter((u) => !u.startsWith("data:") && u !== fileUrl);
+}
+
+export const FIGURES = [
+  { row: "segment", button: "Command7", form: "Formline", caption: "ΣΧΗμάτιος: ΕΥΘΥΓΡΑΜΜΟ ΤΜΗΜΑ", back: "Command1" },
+  { row: "angle", button: "Command8", form: "Formangle", caption: "ΣΧΗμάτιος: ΓΩΝΙΑ", back: "Command1" },
+  { row: "square", button: "Command2", form: "Formt", caption: "ΣΧΗμάτιος: ΤΕΤΡΑΓΩΝΟ", back: "Command2" },
+  { row: "rectangle", button: "Command3", form: "Formo", caption: "ΣΧΗμάτιος: ΟΡΘΟΓΩΝΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ", back: "Command2" },
+  { row: "circle", button: "Command1", form: "Formk", caption: "ΣΧΗμάτιος: ΚΥΚΛΟΣ", back: "Command2" },
+  { row: "triangle", button: "Command5", form: "Formtri", caption: "ΣΧΗμάτιος: ΤΡΙΓΩΝΟ", back: "Command1" },
+  { row: "parallelogram", button: "Command10", form: "Formparal", caption: "ΣΧΗμάτιος: ΠΛΑΓΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ", back: "Command2" },
+  { row: "trapezium", button: "Command6", form: "Formtra", caption: "ΣΧΗμάτιος: ΤΡΑΠΕΖΙΟ", back: "Command1" },
+];

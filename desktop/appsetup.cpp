@@ -26,7 +26,10 @@ bool displayAvailable() {
 
 void setUpApplication(QApplication& application) {
     initResources();
-    QApplication::setApplicationName(QStringLiteral("ΣΧΗμάτιος"));
+    // The window class a window manager and a dock see (X11 WM_CLASS) is the application's
+    // name, and the desktop entry's StartupWMClass names it: plain ASCII. No display name is
+    // set, or Qt would add it to every caption.
+    QApplication::setApplicationName(QString::fromLatin1(kWindowClass));
     QApplication::setApplicationVersion(QString::fromLatin1(app::kVersion));
     QApplication::setDesktopFileName(QStringLiteral("gr.schimatios.Schimatios"));
     // The program ends when its last form unloads; the forms decide that, not Qt.

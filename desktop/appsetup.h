@@ -5,6 +5,9 @@
 
 namespace desktop {
 
+// The windows' class, as the desktop entry's StartupWMClass says.
+inline constexpr const char* kWindowClass = "Schimatios";
+
 // True when Qt has a platform to show windows on.
 bool displayAvailable();
 // Name, version, icon, the Fusion style and the font every window uses.

@@ -121,6 +121,7 @@ void Form::show(const Form* inPlaceOf) {
     window_->show();
     if (!fresh) window_->raise(); // a window shown again comes to the front
     window_->activateWindow();
+    shell_.formShown(*this);
 }
 
 void Form::unload() {

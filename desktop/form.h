@@ -27,6 +27,8 @@ class Shell {
     virtual Form& form(std::string_view name) = 0;
     // Told after a form unloads; the program ends when no form is left loaded.
     virtual void formUnloaded(Form& form) = 0;
+    // Told after a form's window is shown.
+    virtual void formShown(Form&) {}
     // The decimal separator of the system locale, for Format.
     virtual const std::string& decimalSeparator() const = 0;
 };

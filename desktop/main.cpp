@@ -5,14 +5,55 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
+
+namespace {
+
+void noDisplay() {
+    std::fprintf(stderr, "ΣΧΗμάτιος: no display available (set DISPLAY, or run under "
+                         "Xvfb, or QT_QPA_PLATFORM=offscreen)\n");
+}
+
+QtMessageHandler qtHandler = nullptr;
+
+// What Qt says while it starts, kept back until it is known whether it found a display.
+struct Held {
+    QtMsgType type;
+    QByteArray category;
+    QString message;
+};
+std::vector<Held> held;
+
+// A display variable that points nowhere makes Qt warn about its platform plugin, then give
+// up with a fatal message and abort; say what is wrong in one line instead, status 1.
+void whileStarting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg && message.contains(QLatin1String("platform plugin"))) {
+        noDisplay();
+        std::_Exit(1);
+    }
+    if (type == QtFatalMsg) qtHandler(type, context, message);
+    held.push_back({type, QByteArray(context.category ? context.category : ""), message});
+}
+
+// Qt started: what it said on the way goes out as it would have.
+void releaseHeld() {
+    qInstallMessageHandler(qtHandler);
+    for (const Held& h : held)
+        qtHandler(h.type, QMessageLogContext(nullptr, 0, nullptr, h.category.constData()),
+                  h.message);
+    held.clear();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (!desktop::displayAvailable()) {
-        std::fprintf(stderr, "ΣΧΗμάτιος: no display available (set DISPLAY, or run under "
-                             "Xvfb, or QT_QPA_PLATFORM=offscreen)\n");
+        noDisplay();
         return 1;
     }
+    qtHandler = qInstallMessageHandler(whileStarting);
     QApplication application(argc, argv);
+    releaseHeld();
     desktop::setUpApplication(application);
 
     desktop::DesktopServices services;

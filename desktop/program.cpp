@@ -2,6 +2,7 @@
 
 #include "forms.h"
 
+#include <QWindow>
 #include <algorithm>
 #include <stdexcept>
 
@@ -26,9 +27,27 @@ Form& Program::form(std::string_view name) {
     return *it->second;
 }
 
-void Program::formUnloaded(Form&) {
+void Program::formUnloaded(Form& form) {
+    if (main_ == &form) {
+        main_ = nullptr;
+        for (Form* f : loadedForms())
+            if (f->design().kind == rt::FormKind::Main) main_ = f;
+    }
+    keepDialogsAbove();
     // The program ends when its last window goes.
     if (loadedForms().empty()) services_.end();
+}
+
+void Program::formShown(Form& form) {
+    if (form.design().kind == rt::FormKind::Main) main_ = &form;
+    keepDialogsAbove();
+}
+
+void Program::keepDialogsAbove() {
+    QWindow* parent = main_ && main_->isLoaded() ? main_->window()->windowHandle() : nullptr;
+    for (Form* f : loadedForms())
+        if (f->design().kind != rt::FormKind::Main && f->window()->windowHandle())
+            f->window()->windowHandle()->setTransientParent(parent);
 }
 
 std::vector<Form*> Program::forms() const {

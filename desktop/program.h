@@ -22,6 +22,7 @@ class Program : public Shell {
     Services& services() override { return services_; }
     Form& form(std::string_view name) override;
     void formUnloaded(Form& form) override;
+    void formShown(Form& form) override;
     const std::string& decimalSeparator() const override { return decimalSeparator_; }
 
     // The forms created so far (loaded or not).
@@ -32,7 +33,12 @@ class Program : public Shell {
     static const std::vector<std::string>& formNames();
 
   private:
+    // The credits and the notice stay above the window being worked: transient for it, and
+    // for the one that replaces it.
+    void keepDialogsAbove();
+
     Services& services_;
+    Form* main_ = nullptr; // the menu or figure window shown last
     std::string decimalSeparator_;
     std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;
 };

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <QWindow>
 
 using namespace testkit;
 
@@ -243,6 +244,27 @@ class TestMenu : public QObject {
         QCOMPARE(f.services.ends, 1);
     }
 
+    // The credits and the notice stay above the window being worked, and above the one
+    // that replaces it; they stay modeless.
+    void dialogsStayAbove() {
+        Fixture f;
+        QTest::mouseClick(f.form("Form1").control("Command9"), Qt::LeftButton);
+        Fixture::settle();
+        QWindow* credits = f.form("Formd").window()->windowHandle();
+        QCOMPARE(credits->transientParent(), f.form("Form1").window()->windowHandle());
+        QCOMPARE(credits->modality(), Qt::NonModal);
+        desktop::Form& w = f.open("Command6", "Formtra");
+        QCOMPARE(credits->transientParent(), w.window()->windowHandle());
+        keyTo(w.scrollBar("hsbpleurag"), 1); // α = 1 ≤ γ: the notice
+        Fixture::settle();
+        QWindow* notice = f.form("Formm").window()->windowHandle();
+        QCOMPARE(notice->transientParent(), w.window()->windowHandle());
+        QTest::mouseClick(w.control("Command1"), Qt::LeftButton); // back to the menu
+        Fixture::settle();
+        QCOMPARE(credits->transientParent(), f.form("Form1").window()->windowHandle());
+        QCOMPARE(notice->transientParent(), f.form("Form1").window()->windowHandle());
+    }
+
     void everyWindowHasTheIcon() {
         Fixture f;
         QVERIFY(!QApplication::windowIcon().isNull());
@@ -250,7 +272,16 @@ class TestMenu : public QObject {
                  (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
         QVERIFY(!f.form("Form1").window()->windowIcon().isNull());
         QCOMPARE(QApplication::applicationVersion(), QString("1.00.0030"));
-        QCOMPARE(QApplication::applicationName(), QString("ΣΧΗμάτιος"));
+        // The window class is ASCII and the desktop entry's StartupWMClass.
+        QCOMPARE(QApplication::applicationName(), QString("Schimatios"));
+        QFile entry(
+            QStringLiteral(SCHIMATIOS_SOURCE_DIR "/resources/gr.schimatios.Schimatios.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(
+            QString::fromUtf8(entry.readAll()).split('\n').contains("StartupWMClass=Schimatios"));
+        // Captions stay exactly as designed.
+        QCOMPARE(f.form("Form1").window()->windowTitle(),
+                 QString("ΣΧΗμάτιος: ΕΥΚΛΕΙΔΕΙΑ ΓΕΩΜΕΤΡΙΑ"));
     }
 };
 

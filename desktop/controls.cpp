@@ -66,6 +66,11 @@ void TextBox::setBoxText(const QString& text) {
     setCursorPosition(0);
 }
 
+void TextBox::setZoom(double scale) {
+    const auto m = [scale](int px) { return static_cast<int>(px * scale + 0.5); };
+    setTextMargins(m(2), 0, m(1), 0);
+}
+
 void TextBox::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     paintBorder(this);
@@ -92,12 +97,38 @@ Label::Label(const QString& caption, QColor back, QColor fore, QWidget* parent)
     setTextFormat(Qt::PlainText);
 }
 
-PictureButton::PictureButton(const QString& picture, QWidget* parent) : QPushButton(parent) {
+PictureButton::PictureButton(const QString& picture, QWidget* parent)
+    : QPushButton(parent), picture_(picture) {
     const QPixmap pixmap(picture);
+    size_ = pixmap.size();
     setIcon(QIcon(pixmap));
-    setIconSize(pixmap.size());
+    setIconSize(size_);
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
+}
+
+void PictureButton::setZoom(double scale) {
+    const qreal ratio = devicePixelRatioF();
+    if (scale == scale_) return;
+    scale_ = scale;
+    const QSize logical = (QSizeF(size_) * scale).toSize();
+    if (scale * ratio == 1) {
+        setIcon(QIcon(QPixmap(picture_)));
+        setIconSize(logical);
+        return;
+    }
+    // The version drawn at least as large as the screen needs, brought to its exact size.
+    const double device = scale * ratio;
+    const QString stem = picture_.left(picture_.lastIndexOf(QLatin1Char('.')));
+    QPixmap pixmap(
+        device <= 1 ? picture_
+                    : stem + (device <= 2 ? QStringLiteral("@2x.png") : QStringLiteral("@3x.png")));
+    const QSize target = (QSizeF(size_) * device).toSize();
+    if (pixmap.size() != target)
+        pixmap = pixmap.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    pixmap.setDevicePixelRatio(ratio);
+    setIcon(QIcon(pixmap));
+    setIconSize(logical);
 }
 
 void PictureButton::paintEvent(QPaintEvent* event) {

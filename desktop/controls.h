@@ -35,6 +35,8 @@ class TextBox : public QLineEdit {
     TextBox(const QString& text, QWidget* parent);
     // Writes the text and shows it from its beginning.
     void setBoxText(const QString& text);
+    // Margins in proportion at a window's zoom.
+    void setZoom(double scale);
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -52,12 +54,21 @@ class Label : public QLabel {
 class PictureButton : public QPushButton {
     Q_OBJECT
   public:
+    // picture: a stored file name, beside which name@2x.png and name@3x.png are the same
+    // picture drawn two and three times as large.
     PictureButton(const QString& picture, QWidget* parent);
+    // The picture at `scale` times its size, from the sharpest version for the screen.
+    void setZoom(double scale);
 
   protected:
     // Enter and Return press the focused button, as Space does.
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString picture_;
+    QSize size_;
+    double scale_ = 0; // none chosen yet
 };
 
 } // namespace desktop

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
+#include <cmath>
 
 namespace desktop {
 
@@ -21,6 +24,27 @@ using rt::ControlDesign;
 using rt::ControlKind;
 using rt::Step;
 
+// The style's scroll bars at a scale: arrows as long and a thumb as short as a bar
+// `scale` times the design's has them.
+class ZoomStyle : public QProxyStyle {
+  public:
+    ZoomStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+    double scale = 1;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric == PM_ScrollBarExtent || metric == PM_ScrollBarSliderMin)
+            return static_cast<int>(std::lround(base * scale));
+        return base;
+    }
+};
+
+namespace {
+int scaled(int twips, double scale) {
+    return static_cast<int>(std::lround(twips * scale / rt::kTwipsPerPixel));
+}
+} // namespace
+
 Form::Form(Shell& shell, const rt::FormClass& formClass) : shell_(shell), class_(formClass) {}
 
 Form::~Form() {
@@ -31,7 +55,6 @@ void Form::load() {
     auto* window = new Surface();
     window->setObjectName(name());
     window->setWindowTitle(qs(design().caption));
-    window->setFixedSize(rt::pixels(design().width), rt::pixels(design().height));
     window->setBackColor(colour(design().backColor));
     window->setForeColor(design().foreIsHighlightedText
                              ? QApplication::palette().color(QPalette::HighlightedText)
@@ -65,8 +88,6 @@ void Form::load() {
             break;
         }
         widget->setObjectName(qs(c->name));
-        widget->setGeometry(rt::pixels(c->left), rt::pixels(c->top), rt::pixels(c->width),
-                            rt::pixels(c->height));
         if (!c->toolTip.empty()) widget->setToolTip(qs(c->toolTip));
         if (!c->accessibleName.empty())
             widget->setAccessibleName(qs(c->accessibleName));
@@ -83,8 +104,120 @@ void Form::load() {
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     if (!tabOrder.empty()) tabOrder.front().second->setFocus();
 
+    // Ctrl + (or =), Ctrl − and Ctrl 0, on the main keys and the keypad, in every window.
+    const std::pair<QKeyCombination, int> zoomKeys[] = {
+        {Qt::CTRL | Qt::Key_Plus, 1},
+        {Qt::CTRL | Qt::Key_Equal, 1},
+        {Qt::CTRL | Qt::Key_Minus, -1},
+        {Qt::CTRL | Qt::Key_0, 0},
+        {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus, 1},
+        {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus, -1},
+        {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0, 0}};
+    for (const auto& [keys, step] : zoomKeys)
+        connect(new QShortcut(QKeySequence(keys), window), &QShortcut::activated, this,
+                [this, step = step] { shell_.stepZoom(step); });
+
     window_ = window;
+    barStyle_ = nullptr;
+    scale_ = 0; // nothing laid out yet
+    zoom_ = fittingZoom();
+    const QSize size = zoomedSize(zoom_);
+    if (design().kind == rt::FormKind::Main) {
+        // The menu and the figures may be maximised or resized; never below the design.
+        window->setMinimumSize(zoomedSize(1));
+        window->resize(size);
+    } else {
+        window->setFixedSize(size);
+    }
+    layOut();
+    window->onResize = [this] { layOut(); };
     connectHandlers();
+}
+
+QSize Form::zoomedSize(double zoom) const {
+    return {scaled(design().width, zoom), scaled(design().height, zoom)};
+}
+
+double Form::fittingZoom() const {
+    for (auto step = std::rbegin(kZoomSteps); step != std::rend(kZoomSteps); ++step)
+        if (*step <= shell_.zoom() && fitsAt(*step)) return *step;
+    return 1;
+}
+
+bool Form::fitsAt(double zoom) const {
+    if (!isLoaded()) return true;
+    const QScreen* screen = window_->screen();
+    if (!screen) return true;
+    const QSize frame = window_->frameGeometry().size() - window_->size();
+    const QSize needed = zoomedSize(zoom) + frame;
+    const QSize available = screen->availableGeometry().size();
+    return needed.width() <= available.width() && needed.height() <= available.height();
+}
+
+void Form::applyZoom() {
+    if (!isLoaded()) return;
+    if (window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        layOut();
+        return;
+    }
+    zoom_ = fittingZoom();
+    const QSize size = zoomedSize(zoom_);
+    // The window grows and shrinks about its middle, and stays on its screen.
+    const QRect before = window_->frameGeometry();
+    const QSize margins = before.size() - window_->size();
+    QRect frame(QPoint(), size + margins);
+    frame.moveCenter(before.center());
+    if (const QScreen* screen = window_->screen()) {
+        const QRect available = screen->availableGeometry();
+        frame.moveLeft(std::max(available.left(),
+                                std::min(frame.left(), available.right() + 1 - frame.width())));
+        frame.moveTop(std::max(available.top(),
+                               std::min(frame.top(), available.bottom() + 1 - frame.height())));
+    }
+    if (design().kind == rt::FormKind::Main) {
+        window_->setMinimumSize(zoomedSize(1));
+        window_->resize(size);
+    } else {
+        window_->setFixedSize(size);
+    }
+    window_->move(frame.topLeft());
+    layOut();
+}
+
+void Form::layOut() {
+    if (!isLoaded()) return;
+    const QSize size = window_->size();
+    const QSize designSize = zoomedSize(1);
+    const double scale = size == zoomedSize(zoom_)
+                             ? zoom_
+                             : std::min(double(size.width()) / designSize.width(),
+                                        double(size.height()) / designSize.height());
+    if (scale <= 0) return;
+    const QSize shown = zoomedSize(scale);
+    const QPoint origin((size.width() - shown.width()) / 2, (size.height() - shown.height()) / 2);
+    window_->setZoom(scale, origin);
+    // The same face at a proportional size, rounded down so that every caption still fits.
+    QFont font = QApplication::font();
+    if (scale != 1 && font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale + 1e-9)));
+    if (window_->font() != font) window_->setFont(font);
+    if (scale != 1 && !barStyle_) {
+        barStyle_ = new ZoomStyle; // deleted with the window, after its bars
+        barStyle_->setParent(window_);
+    }
+    if (barStyle_) barStyle_->scale = scale;
+    for (const ControlDesign& c : design().controls) {
+        QWidget* widget = control(c.name);
+        widget->setGeometry(origin.x() + scaled(c.left, scale), origin.y() + scaled(c.top, scale),
+                            scaled(c.width, scale), scaled(c.height, scale));
+        if (auto* button = qobject_cast<PictureButton*>(widget)) button->setZoom(scale);
+        if (auto* box = qobject_cast<TextBox*>(widget)) box->setZoom(scale);
+        if (auto* bar = qobject_cast<ScrollBar*>(widget); bar && barStyle_) {
+            if (bar->style() != barStyle_) bar->setStyle(barStyle_);
+            bar->update();
+        }
+    }
+    scale_ = scale;
 }
 
 void Form::connectHandlers() {

@@ -31,7 +31,15 @@ class Shell {
     virtual void formShown(Form&) {}
     // The decimal separator of the system locale, for Format.
     virtual const std::string& decimalSeparator() const = 0;
+    // The zoom every window opens at, and a step of it: +1 larger, -1 smaller, 0 back to 1.
+    virtual double zoom() const { return 1; }
+    virtual void stepZoom(int) {}
 };
+
+// The zooms a window can be shown at, in logical pixels a design pixel.
+inline constexpr double kZoomSteps[] = {1, 1.25, 1.5, 2, 2.5, 3, 4};
+
+class ZoomStyle;
 
 class Form : public QObject, private rt::Controls {
     Q_OBJECT
@@ -51,6 +59,17 @@ class Form : public QObject, private rt::Controls {
     // Deletes the window and every control; the instance stays for the next show.
     void unload();
 
+    // The window's size at a zoom, and whether it fits its screen there, frame and all.
+    QSize zoomedSize(double zoom) const;
+    bool fitsAt(double zoom) const;
+    // The program's zoom, or the largest below it at which the window fits its screen.
+    double fittingZoom() const;
+    // Takes the program's zoom: a window at its normal size gets the zoomed size, a
+    // maximised one keeps filling its screen.
+    void applyZoom();
+    // Logical pixels a design pixel, where the window shows its design now.
+    double scale() const { return scale_; }
+
     QWidget* control(std::string_view name) const;
     ScrollBar* scrollBar(std::string_view name) const;
     TextBox* textBox(std::string_view name) const;
@@ -62,6 +81,9 @@ class Form : public QObject, private rt::Controls {
   private:
     Services& services() const { return shell_.services(); }
     void load();
+    // Places every control, the drawing and the pictures at the largest scale at which
+    // the design fits the window, centred in it.
+    void layOut();
     // Connects the table's handlers to the new controls of this load.
     void connectHandlers();
     // Runs a handler and carries out its update; a runtime error it raises is reported
@@ -76,6 +98,9 @@ class Form : public QObject, private rt::Controls {
     const rt::FormClass& class_;
     QPointer<Surface> window_;
     QHash<QString, QWidget*> controls_;
+    double scale_ = 1;
+    double zoom_ = 1;               // the zoom its normal size is at
+    ZoomStyle* barStyle_ = nullptr; // the bars' proportions at a scale other than 1
 };
 
 } // namespace desktop

@@ -4,6 +4,7 @@
 
 #include <QWindow>
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 
 namespace desktop {
@@ -48,6 +49,25 @@ void Program::keepDialogsAbove() {
     for (Form* f : loadedForms())
         if (f->design().kind != rt::FormKind::Main && f->window()->windowHandle())
             f->window()->windowHandle()->setTransientParent(parent);
+}
+
+void Program::stepZoom(int step) {
+    const auto steps = std::span(kZoomSteps);
+    const auto at = std::find(steps.begin(), steps.end(), zoom_);
+    const std::ptrdiff_t i = at == steps.end() ? 0 : at - steps.begin();
+    const std::ptrdiff_t last = std::ssize(steps) - 1;
+    const double next = step == 0 ? 1 : steps[std::clamp<std::ptrdiff_t>(i + step, 0, last)];
+    if (next > zoom_)
+        for (Form* f : loadedForms())
+            if (!f->fitsAt(next)) return;
+    setZoom(next);
+}
+
+void Program::setZoom(double zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    for (Form* f : loadedForms())
+        f->applyZoom();
 }
 
 std::vector<Form*> Program::forms() const {

@@ -24,6 +24,11 @@ class Program : public Shell {
     void formUnloaded(Form& form) override;
     void formShown(Form& form) override;
     const std::string& decimalSeparator() const override { return decimalSeparator_; }
+    double zoom() const override { return zoom_; }
+    // Steps through the zooms; a larger one that would not fit a window's screen is skipped.
+    void stepZoom(int step) override;
+    // Every loaded window and every window opened from now on at this zoom.
+    void setZoom(double zoom);
 
     // The forms created so far (loaded or not).
     std::vector<Form*> forms() const;
@@ -40,6 +45,7 @@ class Program : public Shell {
     Services& services_;
     Form* main_ = nullptr; // the menu or figure window shown last
     std::string decimalSeparator_;
+    double zoom_ = 1; // the program's, for this run only
     std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;
 };
 

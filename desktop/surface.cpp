@@ -1,20 +1,31 @@
 #include "surface.h"
 
 #include "design.h"
+#include "raster.h"
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace desktop {
 
-namespace {
-QPointF toPixels(float x, float y) {
-    return {x / rt::kTwipsPerPixel, y / rt::kTwipsPerPixel};
-}
-} // namespace
-
 Surface::Surface(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QPointF Surface::toPixels(float x, float y) const {
+    return QPointF(origin_) + QPointF(x, y) * (scale_ / rt::kTwipsPerPixel);
+}
+
+void Surface::setZoom(double scale, QPoint origin) {
+    if (scale == scale_ && origin == origin_) return;
+    scale_ = scale;
+    origin_ = origin;
+    update();
+}
+
+int Surface::penWidth() const {
+    return rt::penWidth(scale_ * devicePixelRatioF());
 }
 
 void Surface::invalidate(const DrawItem& item) {
@@ -24,7 +35,7 @@ void Surface::invalidate(const DrawItem& item) {
         area = QRectF(toPixels(item.x1, item.y1), toPixels(item.x2, item.y2)).normalized();
         break;
     case DrawItem::Circle: {
-        const qreal r = item.x2 / rt::kTwipsPerPixel;
+        const qreal r = item.x2 * scale_ / rt::kTwipsPerPixel;
         area = QRectF(toPixels(item.x1, item.y1) - QPointF(r, r), QSizeF(2 * r, 2 * r));
         break;
     }
@@ -32,9 +43,11 @@ void Surface::invalidate(const DrawItem& item) {
         area = QRectF(toPixels(item.x1, item.y1), QSizeF(fontMetrics().size(0, item.text)));
         break;
     }
-    // Clamped to the window: a figure can reach far outside it.
+    // A pen's width beyond the path, and clamped to the window: a figure can reach far
+    // outside it.
+    const qreal margin = 1 + std::ceil(scale_);
     const QRectF bounds = QRectF(rect()).adjusted(-4, -4, 4, 4);
-    update(area.adjusted(-2, -2, 2, 2).intersected(bounds).toAlignedRect());
+    update(area.adjusted(-margin, -margin, margin, margin).intersected(bounds).toAlignedRect());
 }
 
 void Surface::cls() {
@@ -59,7 +72,7 @@ void Surface::print(const QString& text) {
     items_.push_back({DrawItem::Text, currentX_, currentY_, 0, 0, foreColor_.rgb(), text});
     invalidate(items_.back());
     currentX_ = 0;
-    currentY_ += static_cast<float>(fontMetrics().height() * rt::kTwipsPerPixel);
+    currentY_ += static_cast<float>(fontMetrics().height() * rt::kTwipsPerPixel / scale_);
 }
 
 void Surface::setBackColor(QColor colour) {
@@ -67,13 +80,40 @@ void Surface::setBackColor(QColor colour) {
     update();
 }
 
+void Surface::paintPixels(QPainter& painter, const DrawItem& item, qreal ratio) const {
+    const double k = scale_ * ratio / rt::kTwipsPerPixel; // device pixels a twip
+    const QPointF o = QPointF(origin_) * ratio;
+    const int w = static_cast<int>(std::ceil(width() * ratio));
+    const int h = static_cast<int>(std::ceil(height() * ratio));
+    std::vector<rt::PixelRect> rects;
+    if (item.kind == DrawItem::Line)
+        rt::rasterLine(o.x() + item.x1 * k, o.y() + item.y1 * k, o.x() + item.x2 * k,
+                       o.y() + item.y2 * k, rt::penWidth(scale_ * ratio), w, h, rects);
+    else
+        rt::rasterCircle(o.x() + item.x1 * k, o.y() + item.y1 * k, item.x2 * k,
+                         rt::penWidth(scale_ * ratio), w, h, rects);
+    painter.save();
+    // Device pixels: the rectangles' edges fall on the pixel grid, so nothing is blended.
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    const QColor colour(item.colour);
+    for (const rt::PixelRect& r : rects)
+        painter.fillRect(QRect(r.x, r.y, r.w, r.h), colour);
+    painter.restore();
+}
+
 void Surface::paintTo(QPainter& painter) const {
     painter.fillRect(rect(), backColor_);
     painter.setFont(font());
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    // Where a logical pixel is one device pixel the painter's own one-pixel pen draws the
+    // lines; elsewhere they are set pixel by pixel, as wide as the rounded scale.
+    const bool onePixel = scale_ * ratio == 1;
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (const DrawItem& item : items_) {
-        // Lines and circles: one logical pixel, no antialiasing, so white stays white on
-        // blue; the device pixel ratio scales them crisply.
-        painter.setRenderHint(QPainter::Antialiasing, false);
+        if (item.kind != DrawItem::Text && !onePixel) {
+            paintPixels(painter, item, ratio);
+            continue;
+        }
         painter.setPen(QPen(QColor(item.colour), 1));
         painter.setBrush(Qt::NoBrush);
         switch (item.kind) {
@@ -108,6 +148,11 @@ void Surface::closeEvent(QCloseEvent* event) {
     } else {
         event->accept();
     }
+}
+
+void Surface::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (onResize) onResize();
 }
 
 } // namespace desktop

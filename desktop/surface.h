@@ -2,7 +2,10 @@
 // The drawing surface: a window's client area with a retained display list.
 // Coordinates are twips as single-precision floats, origin top-left, y downwards.
 // paintEvent replays the list, so the drawing survives covering and uncovering.
+// The drawing follows the window's zoom: the design's pixel (15 twips) is `scale` logical
+// pixels, the design's top-left corner at `origin`.
 #include <QColor>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -35,6 +38,12 @@ class Surface : public QWidget {
     // fore colour, then CurrentX = 0 and CurrentY moves down one line.
     void print(const QString& text);
 
+    void setZoom(double scale, QPoint origin);
+    double scale() const { return scale_; }
+    QPoint origin() const { return origin_; }
+    // The width of a line or a circle in device pixels at the window's zoom and ratio.
+    int penWidth() const;
+
     void setBackColor(QColor colour);
     void setForeColor(QColor colour) { foreColor_ = colour; }
     QColor backColor() const { return backColor_; }
@@ -46,17 +55,25 @@ class Surface : public QWidget {
 
     // Called instead of closing when the window's close box is used.
     std::function<void()> onClose;
+    // Called when the window's size changes (a zoom, a maximise, a drag of its frame).
+    std::function<void()> onResize;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    QPointF toPixels(float x, float y) const;
+    // Lines and circles set pixel by pixel where a logical pixel is not one device pixel.
+    void paintPixels(QPainter& painter, const DrawItem& item, qreal ratio) const;
     // Repaints only where an item is or was, so the controls elsewhere are left alone.
     void invalidate(const DrawItem& item);
 
     std::vector<DrawItem> items_;
     float currentX_ = 0, currentY_ = 0;
+    double scale_ = 1;
+    QPoint origin_;
     QColor backColor_ = Qt::blue;
     QColor foreColor_ = Qt::lightGray;
 };

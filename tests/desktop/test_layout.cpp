@@ -19,11 +19,11 @@ QRect twips(const rt::ControlDesign& c) {
 // The part of a label no other control covers: controls lie above labels, and later
 // labels above earlier ones. A control that overlaps the label's first line cuts it
 // from its left edge on; one that starts below the first line cuts its height.
-QSize visiblePixels(const rt::FormDesign& design, std::size_t index, int lineHeight) {
+QSize visiblePixels(const rt::FormDesign& design, std::size_t index, int lineHeight, double zoom) {
     const rt::ControlDesign& label = design.controls[index];
     int right = std::min(label.left + label.width, design.width);
     int bottom = std::min(label.top + label.height, design.height);
-    const int lineBottom = label.top + lineHeight * rt::kTwipsPerPixel;
+    const int lineBottom = label.top + int(lineHeight * rt::kTwipsPerPixel / zoom);
     for (std::size_t j = 0; j < design.controls.size(); ++j) {
         const rt::ControlDesign& other = design.controls[j];
         const bool above = other.kind != rt::ControlKind::Label || j > index;
@@ -36,7 +36,43 @@ QSize visiblePixels(const rt::FormDesign& design, std::size_t index, int lineHei
             right = label.left; // covered from its corner: nothing shows
         // (a control over the label's top pixel row only hides the line's empty leading)
     }
-    return {(right - label.left) / rt::kTwipsPerPixel, (bottom - label.top) / rt::kTwipsPerPixel};
+    return {int((right - label.left) / rt::kTwipsPerPixel * zoom),
+            int((bottom - label.top) / rt::kTwipsPerPixel * zoom)};
+}
+
+// The program's zoom and the screen's scale this run of the suite is for.
+double zoom() {
+    return qEnvironmentVariableIsSet("SCHIMATIOS_ZOOM")
+               ? qEnvironmentVariable("SCHIMATIOS_ZOOM").toDouble()
+               : 1.0;
+}
+double screenScale() {
+    return qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+               ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+               : 1.0;
+}
+
+void formRows() {
+    QTest::addColumn<QString>("form");
+    for (const std::string& name : desktop::Program::formNames())
+        QTest::newRow(name.c_str()) << q(name);
+}
+
+// How many pixels of a straight run from (x0, y0) to (x1, y1) are pure white; fails the
+// test where one is neither white nor blue (a blended line).
+int whiteRun(const QImage& image, int x0, int y0, int x1, int y1) {
+    int white = 0;
+    const int n = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+    for (int i = 0; i <= n; ++i) {
+        const int x = x0 + (x1 - x0) * i / n, y = y0 + (y1 - y0) * i / n;
+        const QColor c = image.pixelColor(x, y);
+        if (c != Qt::white && c != Qt::blue) {
+            qWarning("grey at (%d, %d): %s", x, y, qPrintable(c.name()));
+            return -1;
+        }
+        white += c == Qt::white;
+    }
+    return white;
 }
 
 // Whether the UTF-8 text converts to the Greek code page without loss.
@@ -166,41 +202,100 @@ class TestLayout : public QObject {
         QCOMPARE(printed, letters);
     }
 
-    // At every scale the windows keep their size in logical pixels and the lines stay
-    // crisp: pure white on pure blue, as thick as the scale, never a blurred bitmap.
-    void crispAtThisScale() {
+    // At every scale and zoom the windows keep their size in logical pixels times the zoom
+    // and the lines stay crisp: pure white on pure blue, a whole number of device pixels
+    // wide (the rounded scale), the same all along, never a blurred bitmap.
+    void linesAreWholeDevicePixels() {
         Fixture f;
+        f.program.setZoom(zoom());
         desktop::Form& w = f.open("Command2", "Formt");
-        QCOMPARE(w.window()->size(), QSize(402, 306));
+        QCOMPARE(w.window()->size(), (QSizeF(402, 306) * zoom()).toSize());
         keyTo(w.scrollBar("hsbpleyra"), 10);
         const qreal ratio = w.window()->devicePixelRatio();
-        qInfo("device pixel ratio %g", ratio);
-        QCOMPARE(ratio, qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                            ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
-                            : 1.0);
+        QCOMPARE(ratio, screenScale());
+        const int pen = qMax(1, qRound(ratio * zoom()));
+        qInfo("device pixel ratio %g, zoom %g: lines %d device pixels", ratio, zoom(), pen);
+        QCOMPARE(w.window()->penWidth(), pen);
         const QImage image = w.window()->grab().toImage();
-        QCOMPARE(image.size(), (QSizeF(402, 306) * ratio).toSize());
-        // The bottom side lies on y = 3500 twips; count the white rows at x = 150 px.
-        const int x = static_cast<int>(150 * ratio);
-        int white = 0;
-        for (int y = 0; y < 3840 / 15 * ratio; ++y) { // down to the boxes
-            const QColor c = image.pixelColor(x, y);
-            QVERIFY2(c == Qt::white || c == Qt::blue,
-                     qPrintable(QString("grey at %1: %2").arg(y).arg(c.name())));
-            white += c == Qt::white;
+        QCOMPARE(image.size(), (QSizeF(w.window()->size()) * ratio).toSize());
+        const double k = ratio * zoom() / rt::kTwipsPerPixel; // device pixels a twip
+        // The square's sides: y = 500 and 3500 twips, x = 1200 and 4200 at side 10. Crossed
+        // at seven places each, down to the boxes.
+        for (double at = 0.2; at < 0.85; at += 0.1) {
+            const int x = int((1200 + 3000 * at) * k), y = int((500 + 3000 * at) * k);
+            QCOMPARE(whiteRun(image, x, int(300 * k), x, int(3800 * k)), 2 * pen);
+            QCOMPARE(whiteRun(image, int(700 * k), y, int(4500 * k), y), 2 * pen);
         }
-        QCOMPARE(white, 2 * qRound(ratio)); // the top and the bottom side
+        // The circle's outline: at its top and its left.
+        QTest::mouseClick(w.control("Command2"), Qt::LeftButton);
+        Fixture::settle();
+        desktop::Form& circle = f.open("Command1", "Formk");
+        keyTo(circle.scrollBar("hsbR"), 10); // centre (3000, 2000), radius 1200 twips
+        const QImage disc = circle.window()->grab().toImage();
+        const int x = int(2955 * k), y = int(2045 * k);
+        QCOMPARE(whiteRun(disc, x, int(600 * k), x, int(1955 * k)), pen);
+        QCOMPARE(whiteRun(disc, int(1650 * k), y, int(2955 * k), y), pen);
     }
 
-    void captionsFit_data() {
-        QTest::addColumn<QString>("form");
-        for (const std::string& name : desktop::Program::formNames())
-            QTest::newRow(name.c_str()) << q(name);
+    // The letters keep their offsets from the vertices: each letter's antialiased edge
+    // pixels (neither the blue ground nor a pure white line) lie in its own place.
+    void lettersAtTheirOffsets() {
+        Fixture f;
+        f.program.setZoom(zoom());
+        desktop::Form& w = f.open("Command2", "Formt");
+        keyTo(w.scrollBar("hsbpleyra"), 10);
+        const QImage image = w.window()->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        for (const desktop::DrawItem& item : w.window()->items()) {
+            if (item.kind != desktop::DrawItem::Text) continue;
+            const QRectF box(QPointF(item.x1, item.y1) * (zoom() / rt::kTwipsPerPixel),
+                             QSizeF(w.window()->fontMetrics().size(0, item.text)));
+            const QRect device = QRectF(box.topLeft() * ratio, box.size() * ratio).toRect();
+            QPointF sum;
+            int n = 0;
+            const int m = qCeil(3 * ratio * zoom());
+            const QRect near = device.adjusted(-m, -m, m, m).intersected(image.rect());
+            for (int y = near.top(); y <= near.bottom(); ++y)
+                for (int x = near.left(); x <= near.right(); ++x)
+                    if (const QColor c = image.pixelColor(x, y); c != Qt::white && c != Qt::blue) {
+                        sum += QPointF(x, y);
+                        ++n;
+                    }
+            QVERIFY2(n > 0, qPrintable(item.text));
+            QVERIFY2(device.contains((sum / n).toPoint()), qPrintable(item.text));
+        }
     }
+
+    // Every control at its design rectangle times the zoom.
+    void controlsAtTheirPlaces_data() { formRows(); }
+    void controlsAtTheirPlaces() {
+        QFETCH(QString, form);
+        RecordingServices services;
+        desktop::Program program(services, ".");
+        program.setZoom(zoom());
+        desktop::Form& f = program.form(form.toStdString());
+        f.show();
+        QCOMPARE(f.scale(), zoom());
+        const auto px = [](int twips) { return twips * zoom() / rt::kTwipsPerPixel; };
+        for (const rt::ControlDesign& c : f.design().controls) {
+            const QRect actual = f.control(c.name)->geometry();
+            const QRectF expected(px(c.left), px(c.top), px(c.width), px(c.height));
+            QVERIFY2(std::abs(actual.left() - expected.left()) <= 0.5 &&
+                         std::abs(actual.top() - expected.top()) <= 0.5 &&
+                         std::abs(actual.right() + 1 - expected.right()) <= 1 &&
+                         std::abs(actual.bottom() + 1 - expected.bottom()) <= 1,
+                     c.name.c_str());
+        }
+        f.unload();
+        Fixture::settle();
+    }
+
+    void captionsFit_data() { formRows(); }
     void captionsFit() {
         QFETCH(QString, form);
         RecordingServices services;
         desktop::Program program(services, ".");
+        program.setZoom(zoom());
         desktop::Form& f = program.form(form.toStdString());
         f.show();
         const rt::FormDesign& d = f.design();
@@ -208,7 +303,7 @@ class TestLayout : public QObject {
             if (d.controls[i].kind != rt::ControlKind::Label) continue;
             auto* label = qobject_cast<QLabel*>(f.control(d.controls[i].name));
             const QFontMetrics fm(label->font());
-            const QSize visible = visiblePixels(d, i, fm.height());
+            const QSize visible = visiblePixels(d, i, fm.height(), zoom());
             const int width = fm.horizontalAdvance(label->text());
             QVERIFY2(width <= visible.width() && fm.height() <= visible.height(),
                      qPrintable(QString("%1 \"%2\" needs %3×%4 px, shows %5×%6")

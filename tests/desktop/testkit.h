@@ -174,7 +174,8 @@ bool shows(desktop::Form& form, const rt::Update& update, QString* why = nullptr
 // A QApplication set up as the program's, for the suites' main().
 #define TESTKIT_MAIN(TestClass)                                                                    \
     int main(int argc, char** argv) {                                                              \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         QApplication application(argc, argv);                                                      \
         desktop::setUpApplication(application);                                                    \
         TestClass test;                                                                            \

@@ -15,10 +15,19 @@ namespace {
 
 const QColor kInk(0, 0, 128); // one colour on white for the figure pictures
 
+// The pictures are drawn at their design size times this: 1 for the stored files, 2 and 3
+// for the sharp versions a zoomed window shows.
+int gScale = 1;
+
 QImage canvas(int w, int h, QColor fill = Qt::white) {
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(w * gScale, h * gScale, QImage::Format_RGB32);
     image.fill(fill);
     return image;
+}
+
+// A painter on the picture that draws in its design's pixels.
+void designPixels(QPainter& p) {
+    p.scale(gScale, gScale);
 }
 
 QPen inkPen(qreal width = 2) {
@@ -98,6 +107,7 @@ QImage flatten(const QImage& image) {
 QImage segment() {
     QImage img = canvas(86, 83);
     QPainter p(&img);
+    designPixels(p);
     p.setPen(inkPen(3));
     p.drawLine(QPointF(16, 64), QPointF(70, 20));
     p.setBrush(kInk);
@@ -111,6 +121,7 @@ QImage segment() {
 QImage angle() {
     QImage img = canvas(86, 83);
     QPainter p(&img);
+    designPixels(p);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(inkPen(3));
     p.drawLine(QPointF(14, 66), QPointF(78, 66));
@@ -124,6 +135,7 @@ QImage angle() {
 QImage square() {
     QImage img = canvas(86, 82);
     QPainter p(&img);
+    designPixels(p);
     p.setPen(inkPen(3));
     p.drawRect(QRectF(18, 14, 52, 52));
     return flatten(img);
@@ -132,6 +144,7 @@ QImage square() {
 QImage rectangle() {
     QImage img = canvas(83, 82);
     QPainter p(&img);
+    designPixels(p);
     p.setPen(inkPen(3));
     p.drawRect(QRectF(10, 22, 62, 38));
     return img;
@@ -140,6 +153,7 @@ QImage rectangle() {
 QImage circle() {
     QImage img = canvas(83, 82);
     QPainter p(&img);
+    designPixels(p);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(inkPen(3));
     p.drawEllipse(QPointF(41.5, 41), 30, 30);
@@ -151,6 +165,7 @@ QImage circle() {
 QImage polygon(int w, int h, const QPolygonF& shape) {
     QImage img = canvas(w, h);
     QPainter p(&img);
+    designPixels(p);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(kInk, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolygon(shape);
@@ -162,6 +177,7 @@ QImage credits() {
     const QColor paper(236, 222, 196), ink(112, 66, 20), light(176, 132, 84);
     QImage img = canvas(86, 53, paper);
     QPainter p(&img);
+    designPixels(p);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(light, 1));
     for (int y = 10; y < 50; y += 8)
@@ -180,6 +196,7 @@ QImage exitPicture() {
     // "ΕΞΟΔΟΣ" lettered around a large stylised X.
     QImage img = canvas(138, 50, QColor(240, 240, 240));
     QPainter p(&img);
+    designPixels(p);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(200, 0, 0), 7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(52, 8), QPointF(86, 42));
@@ -207,6 +224,7 @@ void chevrons(QPainter& p, const QRectF& r, const QColor& colour, qreal width) {
 QImage back() {
     QImage img = canvas(61, 49, QColor(240, 240, 240));
     QPainter p(&img);
+    designPixels(p);
     p.setRenderHint(QPainter::Antialiasing);
     chevrons(p, QRectF(0, 0, 61, 49), QColor(0, 0, 255), 6);
     return img;
@@ -251,6 +269,39 @@ bool save(const QImage& image, const QString& path, const char* format = nullptr
     return true;
 }
 
+// The figure pictures, each under its file name: 16-colour BMPs, 24-bit BMPs, the two
+// GIFs drawn as PNG (ImageMagick converts them), a JPEG. At 2 and 3 times every one is a
+// PNG named name@2x.png, name@3x.png.
+bool drawPictures(const QDir& pics) {
+    const bool stored = gScale == 1;
+    const auto out = [&](const char* name, const char* ext) {
+        return stored ? pics.filePath(QStringLiteral("%1.%2").arg(name, ext))
+                      : pics.filePath(QStringLiteral("%1@%2x.png").arg(name).arg(gScale));
+    };
+    const auto bmp4 = [&](const QImage& image, const char* name) {
+        return stored ? saveBmp4(image, out(name, "bmp")) : save(image, out(name, "png"));
+    };
+    const auto rgb = [](const QImage& image) {
+        return image.convertToFormat(QImage::Format_RGB888);
+    };
+    bool ok = true;
+    ok &= bmp4(segment(), "segment");
+    ok &= bmp4(angle(), "angle");
+    ok &= bmp4(square(), "square");
+    ok &= save(rgb(rectangle()), out("rectangle", "bmp"));
+    ok &= save(rgb(circle()), out("circle", "bmp"));
+    ok &= save(polygon(89, 81, {{8, 70}, {81, 70}, {34, 12}}), out("triangle", "png"));
+    ok &= save(polygon(87, 86, {{6, 66}, {81, 66}, {62, 22}, {24, 22}}), out("trapezium", "png"));
+    ok &= stored ? save(polygon(85, 77, {{6, 58}, {58, 58}, {79, 20}, {27, 20}}),
+                        out("parallelogram", "jpg"), "JPEG", 92)
+                 : save(polygon(85, 77, {{6, 58}, {58, 58}, {79, 20}, {27, 20}}),
+                        out("parallelogram", "png"));
+    ok &= save(rgb(credits()), out("credits", "bmp"));
+    ok &= save(rgb(exitPicture()), out("exit", "bmp"));
+    ok &= save(rgb(back()), out("back", "bmp"));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -261,20 +312,10 @@ int main(int argc, char* argv[]) {
     }
     const QDir pics(QString::fromLocal8Bit(argv[1])), icons(QString::fromLocal8Bit(argv[2]));
     bool ok = true;
-    ok &= saveBmp4(segment(), pics.filePath("segment.bmp"));
-    ok &= saveBmp4(angle(), pics.filePath("angle.bmp"));
-    ok &= saveBmp4(square(), pics.filePath("square.bmp"));
-    ok &= save(rectangle().convertToFormat(QImage::Format_RGB888), pics.filePath("rectangle.bmp"));
-    ok &= save(circle().convertToFormat(QImage::Format_RGB888), pics.filePath("circle.bmp"));
-    // GIF: drawn as PNG here, converted by ImageMagick.
-    ok &= save(polygon(89, 81, {{8, 70}, {81, 70}, {34, 12}}), pics.filePath("triangle.png"));
-    ok &= save(polygon(87, 86, {{6, 66}, {81, 66}, {62, 22}, {24, 22}}),
-               pics.filePath("trapezium.png"));
-    ok &= save(polygon(85, 77, {{6, 58}, {58, 58}, {79, 20}, {27, 20}}),
-               pics.filePath("parallelogram.jpg"), "JPEG", 92);
-    ok &= save(credits().convertToFormat(QImage::Format_RGB888), pics.filePath("credits.bmp"));
-    ok &= save(exitPicture().convertToFormat(QImage::Format_RGB888), pics.filePath("exit.bmp"));
-    ok &= save(back().convertToFormat(QImage::Format_RGB888), pics.filePath("back.bmp"));
+    for (int scale : {1, 2, 3}) {
+        gScale = scale;
+        ok &= drawPictures(pics);
+    }
     for (int size : {16, 32, 48, 64, 128})
         ok &= save(icon(size), icons.filePath(QStringLiteral("icon%1.png").arg(size)));
     QFile svg(icons.filePath("icon.svg"));

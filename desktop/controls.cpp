@@ -1,21 +1,28 @@
 #include "controls.h"
 
+#include "surface.h"
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <cmath>
 
 namespace desktop {
 
 namespace {
 // The style's own focus cue is faint or missing on bars, boxes and picture buttons; on the
 // blue windows a keyboard user needs to see at once which control the keys will move.
+// Two logical pixels wide at zoom 1, and as much wider as the window is zoomed.
 void paintFocusRing(QWidget* widget) {
     if (!widget->hasFocus()) return;
+    const auto* surface = qobject_cast<const Surface*>(widget->window());
+    const qreal width = 2 * std::max(1.0, std::round(surface ? surface->scale() : 1.0));
     QPainter painter(widget);
-    painter.setPen(QPen(QColor(255, 200, 0), 2));
+    painter.setPen(QPen(QColor(255, 200, 0), width));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(widget->rect()).adjusted(1, 1, -1, -1));
+    const qreal half = width / 2;
+    painter.drawRect(QRectF(widget->rect()).adjusted(half, half, -half, -half));
 }
 
 // A plain single-line border, as the boxes had; cheaper to draw on every drag step than

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyleOptionSlider>
 #include <algorithm>
 #include <cmath>
 
@@ -32,10 +34,27 @@ class ZoomStyle : public QProxyStyle {
     double scale = 1;
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
-        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        // (asked without the option, which may carry the enlarged resolution below)
         if (metric == PM_ScrollBarExtent || metric == PM_ScrollBarSliderMin)
-            return static_cast<int>(std::lround(base * scale));
-        return base;
+            return static_cast<int>(
+                std::lround(QProxyStyle::pixelMetric(metric, nullptr, widget) * scale));
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+    // The style sizes its arrows by the option's font resolution: give it one `scale`
+    // times the screen's, so the arrows grow with the bar.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (control != CC_ScrollBar || !bar || scale == 1 || !widget)
+            return QProxyStyle::drawComplexControl(control, option, painter, widget);
+        QImage resolution(1, 1, QImage::Format_RGB32);
+        const int dotsPerMetre =
+            static_cast<int>(std::lround(option->fontMetrics.fontDpi() * scale / 0.0254));
+        resolution.setDotsPerMeterX(dotsPerMetre);
+        resolution.setDotsPerMeterY(dotsPerMetre);
+        QStyleOptionSlider scaled(*bar);
+        scaled.fontMetrics = QFontMetrics(widget->font(), &resolution);
+        QProxyStyle::drawComplexControl(control, &scaled, painter, widget);
     }
 };
 

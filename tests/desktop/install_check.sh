@@ -16,6 +16,13 @@ done
 [ -x "$prefix/bin/schimatios" ] || { echo "not executable: bin/schimatios"; exit 1; }
 file "$prefix/share/icons/hicolor/48x48/apps/$id.png" | grep -q '48 x 48' || { echo "48x48 icon is not 48 x 48"; exit 1; }
 desktop-file-validate "$prefix/share/applications/$id.desktop"
+# The projector launcher: the program at twice the size through Qt's own scale variable.
+entry="$prefix/share/applications/$id.desktop"
+grep -qx 'Actions=projector;' "$entry" || { echo "no projector action"; exit 1; }
+sed -n '/^\[Desktop Action projector\]/,$p' "$entry" | grep -qx 'Name=Μεγάλο μέγεθος (προβολέας)' \
+  || { echo "projector action misnamed"; exit 1; }
+sed -n '/^\[Desktop Action projector\]/,$p' "$entry" | grep -qx 'Exec=env QT_SCALE_FACTOR=2 schimatios' \
+  || { echo "projector action does not start at scale 2"; exit 1; }
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 grep -q 'release version="1.00.0030"' "$prefix/share/metainfo/$id.metainfo.xml"
 echo "install check passed"

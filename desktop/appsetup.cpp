@@ -1,5 +1,6 @@
 #include "appsetup.h"
 
+#include "access.h"
 #include "forms.h"
 
 #include <QFont>
@@ -26,6 +27,7 @@ bool displayAvailable() {
 
 void setUpApplication(QApplication& application) {
     initResources();
+    installAccessibility();
     // The window class a window manager and a dock see (X11 WM_CLASS) is the application's
     // name, and the desktop entry's StartupWMClass names it: plain ASCII. No display name is
     // set, or Qt would add it to every caption.

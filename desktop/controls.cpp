@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "numfmt.h"
 #include "surface.h"
 
 #include <QContextMenuEvent>
@@ -52,6 +53,29 @@ void ScrollBar::paintEvent(QPaintEvent* event) {
     paintFocusRing(this);
 }
 
+void ScrollBar::setUnit(rt::BarUnit unit, std::string decimalSeparator) {
+    unit_ = unit;
+    separator_ = std::move(decimalSeparator);
+}
+
+QString ScrollBar::spokenValue() const {
+    return QString::fromStdString(rt::spokenValue(unit_, value(), separator_));
+}
+
+void ScrollBar::keyPressEvent(QKeyEvent* event) {
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    const int key = event->key();
+    if (ctrl && (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+                 key == Qt::Key_PageDown)) {
+        const int step = rt::tenthOfRange(minimum(), maximum());
+        const bool towardsMin = key == Qt::Key_Up || key == Qt::Key_PageUp;
+        setValue(value() + (towardsMin ? -step : step)); // clamped to the range
+        event->accept();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
+}
+
 void ScrollBar::valueMoved() {
     if (isSliderDown())
         emit scroll();
@@ -71,6 +95,23 @@ void TextBox::setBoxText(const QString& text) {
     if (text == this->text()) return; // nothing to lay out or repaint
     setText(text);
     setCursorPosition(0);
+    updateToolTip();
+}
+
+void TextBox::setDesignToolTip(const QString& tip) {
+    designToolTip_ = tip;
+    updateToolTip();
+}
+
+void TextBox::updateToolTip() {
+    const QMargins m = textMargins();
+    const int room = contentsRect().width() - m.left() - m.right() - 2; // the frame's inset
+    setToolTip(fontMetrics().horizontalAdvance(text()) > room ? text() : designToolTip_);
+}
+
+void TextBox::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    updateToolTip();
 }
 
 void TextBox::setZoom(double scale) {

@@ -4,6 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <string>
+
+#include "design.h"
 
 namespace desktop {
 
@@ -17,15 +20,25 @@ class ScrollBar : public QScrollBar {
   public:
     ScrollBar(int min, int max, int value, QWidget* parent);
 
+    // What the value stands for, and the separator its box writes decimals with.
+    void setUnit(rt::BarUnit unit, std::string decimalSeparator);
+    rt::BarUnit unit() const { return unit_; }
+    // The value as its box shows it: "100,00", "0,02°", "45°", "7".
+    QString spokenValue() const;
+
   signals:
     void scroll();
     void change();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // The designed keys, and Ctrl with the arrows or Page Up/Down: a tenth of the range.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void valueMoved();
+    rt::BarUnit unit_ = rt::BarUnit::Whole;
+    std::string separator_ = ".";
 };
 
 // A read-only, selectable text box: the program writes it, a student may copy from it.
@@ -37,10 +50,18 @@ class TextBox : public QLineEdit {
     void setBoxText(const QString& text);
     // Margins in proportion at a window's zoom.
     void setZoom(double scale);
+    // The tool tip the design gives, shown while the whole text fits.
+    void setDesignToolTip(const QString& tip);
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // A text wider than the box: its whole text becomes the tool tip.
+    void updateToolTip();
+    QString designToolTip_;
 };
 
 // A caption in its own colours, never changed at run time.

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
@@ -64,7 +65,11 @@ int scaled(int twips, double scale) {
 }
 } // namespace
 
-Form::Form(Shell& shell, const rt::FormClass& formClass) : shell_(shell), class_(formClass) {}
+Form::Form(Shell& shell, const rt::FormClass& formClass) : shell_(shell), class_(formClass) {
+    restTimer_.setSingleShot(true);
+    restTimer_.setInterval(kRestMs);
+    connect(&restTimer_, &QTimer::timeout, this, &Form::barRested);
+}
 
 Form::~Form() {
     delete window_.data();
@@ -79,6 +84,7 @@ void Form::load() {
                              ? QApplication::palette().color(QPalette::HighlightedText)
                              : colour(design().foreColor));
     window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->setKind(design().kind);
     window->onClose = [this] { unload(); };
 
     // Labels first: they lie beneath every other control they overlap.
@@ -96,18 +102,30 @@ void Form::load() {
         case ControlKind::Label:
             widget = new Label(qs(c->text), colour(c->backColor), colour(c->foreColor), window);
             break;
-        case ControlKind::TextBox:
-            widget = new TextBox(qs(c->text), window);
+        case ControlKind::TextBox: {
+            auto* box = new TextBox(qs(c->text), window);
+            box->setDesignToolTip(qs(c->toolTip));
+            widget = box;
             break;
-        case ControlKind::ScrollBar:
-            widget = new ScrollBar(c->min, c->max, c->value, window);
+        }
+        case ControlKind::ScrollBar: {
+            auto* bar = new ScrollBar(c->min, c->max, c->value, window);
+            bar->setUnit(c->unit, shell_.decimalSeparator());
+            if (rt::isLongBar(c->min, c->max))
+                bar->setAccessibleDescription(QString::fromUtf8(rt::kLongBarHint));
+            // A pupil on the keyboard hears the results once the bar comes to rest.
+            connect(bar, &ScrollBar::scroll, this, [this, bar] { barMoved(bar); });
+            connect(bar, &ScrollBar::change, this, [this, bar] { barMoved(bar); });
+            widget = bar;
             break;
+        }
         case ControlKind::Button:
             widget = new PictureButton(QStringLiteral(":/pictures/") + qs(c->picture), window);
             break;
         }
         widget->setObjectName(qs(c->name));
-        if (!c->toolTip.empty()) widget->setToolTip(qs(c->toolTip));
+        if (!c->toolTip.empty() && c->kind != ControlKind::TextBox)
+            widget->setToolTip(qs(c->toolTip));
         if (!c->accessibleName.empty())
             widget->setAccessibleName(qs(c->accessibleName));
         else if (c->kind == ControlKind::Label)
@@ -281,6 +299,8 @@ void Form::unload() {
     Surface* window = window_;
     window_ = nullptr;
     controls_.clear();
+    changed_.clear();
+    restTimer_.stop();
     window->onClose = nullptr;
     window->hide();
     // The window may be deleted from inside one of its own controls' handlers.
@@ -311,9 +331,12 @@ std::string_view Form::decimalSeparator() const {
 void Form::apply(const rt::Update& update) {
     for (const Step& step : update.steps()) {
         switch (step.kind) {
-        case Step::SetText:
-            textBox(step.name)->setBoxText(qs(step.text));
+        case Step::SetText: {
+            TextBox* box = textBox(step.name);
+            if (box->text() != qs(step.text) && !changed_.contains(box)) changed_.append(box);
+            box->setBoxText(qs(step.text));
             break;
+        }
         case Step::Cls:
             window_->cls();
             break;
@@ -342,6 +365,30 @@ void Form::apply(const rt::Update& update) {
             return;
         }
     }
+}
+
+void Form::barMoved(ScrollBar* bar) {
+    restingBar_ = bar;
+    restTimer_.start();
+}
+
+void Form::barRested() {
+    if (!restingBar_ || !isLoaded()) return;
+    if (restingBar_->isSliderDown()) return restTimer_.start(); // still held: not at rest
+    // The boxes the moves changed, in the window's order, each with its name.
+    QStringList said;
+    for (const ControlDesign& c : design().controls)
+        if (TextBox* box = textBox(c.name); box && changed_.contains(box))
+            said << box->accessibleName() + QLatin1Char(' ') + box->text().trimmed();
+    changed_.clear();
+    if (said.isEmpty()) return;
+    QString description = said.join(QStringLiteral(", "));
+    if (rt::isLongBar(restingBar_->minimum(), restingBar_->maximum()))
+        description += QStringLiteral(". ") + QString::fromUtf8(rt::kLongBarHint);
+    // A screen reader speaks a new description of the control that has the focus.
+    restingBar_->setAccessibleDescription(description);
+    QAccessibleEvent event(restingBar_.data(), QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void Form::run(const rt::Handler& handler) {

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <string_view>
 
 namespace desktop {
@@ -70,6 +71,9 @@ class Form : public QObject, private rt::Controls {
     // Logical pixels a design pixel, where the window shows its design now.
     double scale() const { return scale_; }
 
+    // How long a bar must stay still before its changed results are told.
+    static constexpr int kRestMs = 700;
+
     QWidget* control(std::string_view name) const;
     ScrollBar* scrollBar(std::string_view name) const;
     TextBox* textBox(std::string_view name) const;
@@ -89,6 +93,9 @@ class Form : public QObject, private rt::Controls {
     // Runs a handler and carries out its update; a runtime error it raises is reported
     // and ends the program.
     void run(const rt::Handler& handler);
+    void barMoved(ScrollBar* bar);
+    // The bar has stayed still: its description becomes the boxes its moves changed.
+    void barRested();
 
     // What a handler reads: the live bars.
     int value(std::string_view bar) const override;
@@ -101,6 +108,9 @@ class Form : public QObject, private rt::Controls {
     double scale_ = 1;
     double zoom_ = 1;               // the zoom its normal size is at
     ZoomStyle* barStyle_ = nullptr; // the bars' proportions at a scale other than 1
+    QTimer restTimer_;
+    QPointer<ScrollBar> restingBar_;
+    QList<TextBox*> changed_; // boxes written anew since the bar last came to rest
 };
 
 } // namespace desktop

@@ -4,6 +4,8 @@
 // paintEvent replays the list, so the drawing survives covering and uncovering.
 // The drawing follows the window's zoom: the design's pixel (15 twips) is `scale` logical
 // pixels, the design's top-left corner at `origin`.
+#include "design.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QString>
@@ -44,6 +46,10 @@ class Surface : public QWidget {
     // The width of a line or a circle in device pixels at the window's zoom and ratio.
     int penWidth() const;
 
+    // What the window is to the user: one worked in, a dialog beside it, or a notice.
+    void setKind(rt::FormKind kind) { kind_ = kind; }
+    rt::FormKind kind() const { return kind_; }
+
     void setBackColor(QColor colour);
     void setForeColor(QColor colour) { foreColor_ = colour; }
     QColor backColor() const { return backColor_; }
@@ -74,6 +80,7 @@ class Surface : public QWidget {
     float currentX_ = 0, currentY_ = 0;
     double scale_ = 1;
     QPoint origin_;
+    rt::FormKind kind_ = rt::FormKind::Main;
     QColor backColor_ = Qt::blue;
     QColor foreColor_ = Qt::lightGray;
 };

@@ -41,6 +41,22 @@ struct ControlDesign {
     }
 };
 
+// Ctrl with the arrows or Page Up/Down moves a bar by a tenth of its range, in whole steps;
+// a bar of more than 100 steps says so to a screen reader.
+inline int tenthOfRange(int min, int max) {
+    const int tenth = (max - min + 5) / 10;
+    return tenth < 1 ? 1 : tenth;
+}
+inline bool isLongBar(int min, int max) {
+    return max - min > 100;
+}
+inline constexpr const char* kLongBarHint =
+    "Ctrl με τα βέλη ή με Page Up και Page Down: ένα δέκατο της κλίμακας";
+// The step a bar's value moves in, in the units its box shows.
+inline double unitStep(BarUnit unit) {
+    return unit == BarUnit::Hundredths || unit == BarUnit::HundredthDegrees ? 0.01 : 1;
+}
+
 // What a window is to the user: one of the windows worked in (the menu, a figure), a
 // small window opened beside it (the credits), or a notice that asks for attention.
 enum class FormKind { Main, Dialog, Alert };

@@ -62,7 +62,8 @@ class TestAccess : public QObject {
                 press(Qt::Key_PageUp); // ...and one step back, so each value is a change
                 press(Qt::Key_Down);
                 QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(bar);
-                QCOMPARE(iface->valueInterface()->currentValue().toInt(), bar->value());
+                const double step = rt::unitStep(static_cast<desktop::ScrollBar*>(bar)->unit());
+                QCOMPARE(iface->valueInterface()->currentValue().toDouble(), bar->value() * step);
             }
             if (qobject_cast<QPushButton*>(focus)) back = focus;
             tab();
@@ -157,6 +158,190 @@ class TestAccess : public QObject {
                                 box->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(box, &event);
         QCOMPARE(actions, (QStringList{"Αντιγραφή", "Επιλογή όλων"}));
+    }
+
+    // Each window is a frame, a dialog or an alert to a screen reader, named by its caption;
+    // the notice is an alert whose text is its label.
+    void windowRoles_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<int>("role");
+        QTest::newRow("menu") << "Form1" << int(QAccessible::Window);
+        for (const FigureWindow& w : kFigureWindows)
+            QTest::newRow(w.row) << w.form << int(QAccessible::Window);
+        QTest::newRow("credits") << "Formd" << int(QAccessible::Dialog);
+        QTest::newRow("notice") << "Formm" << int(QAccessible::AlertMessage);
+    }
+    void windowRoles() {
+        QFETCH(QString, form);
+        QFETCH(int, role);
+        Fixture f;
+        desktop::Form& w = f.form(form.toStdString());
+        w.show();
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.window());
+        QCOMPARE(int(iface->role()), role);
+        QCOMPARE(iface->text(QAccessible::Name), q(w.design().caption));
+        if (role == QAccessible::AlertMessage)
+            QCOMPARE(iface->text(QAccessible::Description), QString("Παρακαλώ α>γ"));
+    }
+
+    // A bar's value as its box writes it, in the locale's separator, and as a number in
+    // the box's units with the box's step.
+    void spokenValues_data() {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<double>("number");
+        QTest::addColumn<double>("maximum");
+        QTest::addColumn<double>("step");
+        for (const char* sep : {",", "."}) {
+            const QString s = QString::fromLatin1(sep);
+            const QByteArray tag = sep == QString(",") ? "el " : "en ";
+            QTest::newRow(tag + "segment length 100")
+                << s << "Formline"
+                << "hsbmhkos" << 10000 << "100" + s + "00" << 100.0 << 100.0 << 0.01;
+            QTest::newRow(tag + "segment direction 0.02")
+                << s << "Formline"
+                << "hsbdief" << 2 << "0" + s + "02°" << 0.02 << 180.0 << 0.01;
+            QTest::newRow(tag + "triangle angle 45")
+                << s << "Formtri"
+                << "hsbgoniaa" << 45 << "45°" << 45.0 << 90.0 << 1.0;
+            QTest::newRow(tag + "square side 7") << s << "Formt"
+                                                 << "hsbpleyra" << 7 << "7" << 7.0 << 10.0 << 1.0;
+        }
+    }
+    void spokenValues() {
+        QFETCH(QString, separator);
+        QFETCH(QString, form);
+        QFETCH(QString, bar);
+        QFETCH(int, value);
+        QFETCH(QString, spoken);
+        QFETCH(double, number);
+        QFETCH(double, maximum);
+        QFETCH(double, step);
+        RecordingServices services;
+        desktop::Program program(services, separator.toStdString());
+        desktop::Form& w = program.form(form.toStdString());
+        w.show();
+        desktop::ScrollBar* b = w.scrollBar(bar.toStdString());
+        b->setValue(value);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(b);
+        QCOMPARE(iface->text(QAccessible::Value), spoken);
+        QAccessibleValueInterface* v = iface->valueInterface();
+        QVERIFY(v);
+        QCOMPARE(v->currentValue().toDouble(), number);
+        QCOMPARE(v->maximumValue().toDouble(), maximum);
+        QCOMPARE(v->minimumStepSize().toDouble(), step);
+        v->setCurrentValue(number - step); // a screen reader may set it too
+        QCOMPARE(b->value(), value - 1);
+        w.unload();
+        Fixture::settle();
+    }
+
+    // Ctrl with the arrows or Page Up/Down moves a bar a tenth of its range, in whole steps,
+    // each press one change; the long bars say so.
+    void ctrlMovesATenth_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<int>("tenth");
+        QTest::addColumn<bool>("described");
+        QTest::newRow("segment length") << "Command7"
+                                        << "Formline"
+                                        << "hsbmhkos" << 1000 << true;
+        QTest::newRow("segment direction") << "Command7"
+                                           << "Formline"
+                                           << "hsbdief" << 1800 << true;
+        QTest::newRow("angle") << "Command8"
+                               << "Formangle"
+                               << "hsbgonia" << 12 << true;
+        QTest::newRow("square side") << "Command2"
+                                     << "Formt"
+                                     << "hsbpleyra" << 1 << false;
+    }
+    void ctrlMovesATenth() {
+        QFETCH(QString, button);
+        QFETCH(QString, form);
+        QFETCH(QString, bar);
+        QFETCH(int, tenth);
+        QFETCH(bool, described);
+        Fixture f;
+        desktop::Form& w = f.open(button.toUtf8().constData(), form.toUtf8().constData());
+        activate(w);
+        desktop::ScrollBar* b = w.scrollBar(bar.toStdString());
+        b->setFocus();
+        QCOMPARE(b->accessibleDescription().contains("Ctrl"), described);
+        int changes = 0;
+        connect(b, &desktop::ScrollBar::change, [&] { ++changes; });
+        const int start = b->value();
+        struct Press {
+            Qt::Key key;
+            int by;
+        };
+        for (const Press& p : {Press{Qt::Key_Down, 1}, Press{Qt::Key_PageDown, 1},
+                               Press{Qt::Key_Up, -1}, Press{Qt::Key_PageUp, -1}}) {
+            const int before = b->value();
+            QTest::keyClick(b, p.key, Qt::ControlModifier);
+            QCOMPARE(b->value(), std::clamp(before + p.by * tenth, b->minimum(), b->maximum()));
+        }
+        QCOMPARE(b->value(), std::max(start, b->minimum()));
+        QVERIFY(changes >= 3);
+        QTest::keyClick(b, Qt::Key_Down); // the designed keys still move by one
+        QCOMPARE(b->value(), start + 1);
+        QTest::keyClick(b, Qt::Key_End);
+        QCOMPARE(b->value(), b->maximum());
+        QTest::keyClick(b, Qt::Key_Down, Qt::ControlModifier); // no further than the end
+        QCOMPARE(b->value(), b->maximum());
+    }
+
+    // Once a bar rests, its description becomes the results its moves changed, which a
+    // screen reader speaks for the focused control: not on every step, nor while the thumb
+    // is held.
+    void resultsToldWhenTheBarRests() {
+        Fixture f;
+        desktop::Form& w = f.open("Command2", "Formt");
+        activate(w);
+        desktop::ScrollBar* bar = w.scrollBar("hsbpleyra");
+        const auto said = [&](const char* box, const char* value) {
+            return w.textBox(box)->accessibleName() + " " + value;
+        };
+        keyTo(bar, 7); // seven presses
+        QCOMPARE(bar->accessibleDescription(), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(
+            bar->accessibleDescription(),
+            QStringList({said("txtpleyra", "7"), said("per", "28"), said("emb", "49")}).join(", "),
+            desktop::Form::kRestMs + 500);
+        // A drag held still is not at rest; its release and a pause are.
+        const QPoint start = subControl(bar, QStyle::SC_ScrollBarSlider).center();
+        QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, start);
+        QTest::mouseMove(bar, start + QPoint(0, -70));
+        const int held = bar->value();
+        QVERIFY(held < 7);
+        QTest::qWait(desktop::Form::kRestMs + 300);
+        QVERIFY(bar->accessibleDescription().startsWith(said("txtpleyra", "7")));
+        QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, start + QPoint(0, -70));
+        QTRY_VERIFY_WITH_TIMEOUT(bar->accessibleDescription().startsWith(
+                                     said("txtpleyra", qPrintable(QString::number(held)))),
+                                 desktop::Form::kRestMs + 500);
+    }
+
+    // A box too narrow for its text gives its whole text as tool tip and to the screen
+    // reader; a box whose text fits keeps the design's (none).
+    void clippedBoxesTellTheWholeText() {
+        Fixture f;
+        desktop::Form& w = f.open("Command7", "Formline");
+        keyTo(w.scrollBar("hsbdief"), 2);
+        keyTo(w.scrollBar("hsbdief"), 1); // 0.01°: the radians no longer fit
+        desktop::TextBox* radians = w.textBox("txtdief3");
+        QCOMPARE(radians->text(), QString(" 5.55555555555556E-05 π rad"));
+        QCOMPARE(radians->toolTip(), radians->text());
+        QCOMPARE(QAccessible::queryAccessibleInterface(radians)->text(QAccessible::Value),
+                 radians->text());
+        QCOMPARE(w.textBox("txtmhkos")->toolTip(), QString()); // "000.00" fits
+        w.scrollBar("hsbdief")->setValue(9000);                // 0.5 π rad fits again
+        QCOMPARE(radians->text(), QString(" .5 π rad"));
+        QCOMPARE(radians->toolTip(), QString());
     }
 
     void noContextMenuOnBars() {

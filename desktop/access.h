@@ -1,0 +1,14 @@
+#pragma once
+// What a screen reader is told of the program's windows and bars, beyond what Qt's own
+// accessibility says: each window's role (a frame, a dialog, an alert whose text is its
+// label), and each bar's value in the units its box shows.
+class QAccessibleInterface;
+class QObject;
+class QString;
+
+namespace desktop {
+
+// Installs the program's accessibility factory; called once at start.
+void installAccessibility();
+
+} // namespace desktop

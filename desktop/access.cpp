@@ -4,7 +4,6 @@
 #include "surface.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
 
 namespace desktop {
 
@@ -22,8 +21,8 @@ QAccessible::Role roleOf(rt::FormKind kind) {
     return QAccessible::Window;
 }
 
-// A window: a frame, a dialog or an alert, named by its caption. An alert is described by
-// the text of its labels, which a screen reader speaks as it appears.
+// A window: a frame, a dialog or an alert, named by its caption. A screen reader speaks an
+// alert's labels (the notice's "Παρακαλώ α>γ") as it appears.
 class WindowAccessible : public QAccessibleWidget {
   public:
     explicit WindowAccessible(Surface* surface)
@@ -31,12 +30,6 @@ class WindowAccessible : public QAccessibleWidget {
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return widget()->windowTitle();
-        if (t == QAccessible::Description && role() == QAccessible::AlertMessage) {
-            QStringList texts;
-            for (const QLabel* label : widget()->findChildren<QLabel*>())
-                texts << label->text();
-            return texts.join(QLatin1Char(' '));
-        }
         return QAccessibleWidget::text(t);
     }
 };
@@ -70,6 +63,9 @@ class BarAccessible : public QAccessibleWidget, public QAccessibleValueInterface
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object) {
+    if (auto* w = qobject_cast<QWidget*>(object);
+        w && w->objectName() == QLatin1String("announcer") && qobject_cast<Surface*>(w->parent()))
+        return new QAccessibleWidget(w, QAccessible::Notification);
     if (auto* surface = qobject_cast<Surface*>(object); surface && surface->isWindow())
         return new WindowAccessible(surface);
     if (auto* bar = qobject_cast<ScrollBar*>(object)) return new BarAccessible(bar);

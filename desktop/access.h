@@ -1,7 +1,7 @@
 #pragma once
 // What a screen reader is told of the program's windows and bars, beyond what Qt's own
 // accessibility says: each window's role (a frame, a dialog, an alert whose text is its
-// label), and each bar's value in the units its box shows.
+// label), each bar's value in the units its box shows, and the window's announcements.
 class QAccessibleInterface;
 class QObject;
 class QString;

@@ -113,7 +113,7 @@ void Form::load() {
             bar->setUnit(c->unit, shell_.decimalSeparator());
             if (rt::isLongBar(c->min, c->max))
                 bar->setAccessibleDescription(QString::fromUtf8(rt::kLongBarHint));
-            // A pupil on the keyboard hears the results once the bar comes to rest.
+            // A pupil on the keyboard hears the changed results once the bar comes to rest.
             connect(bar, &ScrollBar::scroll, this, [this, bar] { barMoved(bar); });
             connect(bar, &ScrollBar::change, this, [this, bar] { barMoved(bar); });
             widget = bar;
@@ -381,14 +381,7 @@ void Form::barRested() {
         if (TextBox* box = textBox(c.name); box && changed_.contains(box))
             said << box->accessibleName() + QLatin1Char(' ') + box->text().trimmed();
     changed_.clear();
-    if (said.isEmpty()) return;
-    QString description = said.join(QStringLiteral(", "));
-    if (rt::isLongBar(restingBar_->minimum(), restingBar_->maximum()))
-        description += QStringLiteral(". ") + QString::fromUtf8(rt::kLongBarHint);
-    // A screen reader speaks a new description of the control that has the focus.
-    restingBar_->setAccessibleDescription(description);
-    QAccessibleEvent event(restingBar_.data(), QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    if (!said.isEmpty()) window_->announce(said.join(QStringLiteral(", ")));
 }
 
 void Form::run(const rt::Handler& handler) {

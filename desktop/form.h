@@ -94,7 +94,7 @@ class Form : public QObject, private rt::Controls {
     // and ends the program.
     void run(const rt::Handler& handler);
     void barMoved(ScrollBar* bar);
-    // The bar has stayed still: its description becomes the boxes its moves changed.
+    // The bar has stayed still: the window announces the boxes its moves changed.
     void barRested();
 
     // What a handler reads: the live bars.

@@ -50,6 +50,23 @@ void Surface::invalidate(const DrawItem& item) {
     update(area.adjusted(-margin, -margin, margin, margin).intersected(bounds).toAlignedRect());
 }
 
+void Surface::announce(const QString& message) {
+    if (!announcer_) {
+        announcer_ = new QWidget(this);
+        announcer_->setObjectName(QStringLiteral("announcer"));
+        announcer_->setGeometry(0, 0, 0, 0);
+        announcer_->setFocusPolicy(Qt::NoFocus);
+        announcer_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    announcer_->hide();
+    announcer_->setAccessibleName(message);
+    announcer_->show(); // a screen reader speaks a notification as it shows
+}
+
+QString Surface::lastAnnouncement() const {
+    return announcer_ ? announcer_->accessibleName() : QString();
+}
+
 void Surface::cls() {
     for (const DrawItem& item : items_)
         invalidate(item);

@@ -59,6 +59,11 @@ class Surface : public QWidget {
     // Paints background and display list with any painter (a window, an image).
     void paintTo(QPainter& painter) const;
 
+    // Tells a screen reader a message, as a notification that appears: the results a bar's
+    // moves changed. Nothing is seen.
+    void announce(const QString& message);
+    QString lastAnnouncement() const;
+
     // Called instead of closing when the window's close box is used.
     std::function<void()> onClose;
     // Called when the window's size changes (a zoom, a maximise, a drag of its frame).
@@ -81,6 +86,7 @@ class Surface : public QWidget {
     double scale_ = 1;
     QPoint origin_;
     rt::FormKind kind_ = rt::FormKind::Main;
+    QWidget* announcer_ = nullptr; // an empty notification, shown anew for each message
     QColor backColor_ = Qt::blue;
     QColor foreColor_ = Qt::lightGray;
 };

@@ -1,10 +1,12 @@
 // ΣΧΗμάτιος: start-up. The runtime shows the menu; the program computes nothing at start.
 #include "appsetup.h"
+#include "forms.h"
 #include "program.h"
 
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -44,9 +46,29 @@ void releaseHeld() {
     held.clear();
 }
 
+// --help and --version answer on standard output and end; any other argument is ignored.
+bool answered(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf("Usage: schimatios [--help | --version]\n"
+                        "ΣΧΗμάτιος: σχεδίαση και μελέτη των βασικών σχημάτων της επίπεδης "
+                        "γεωμετρίας.\n"
+                        "Draws and studies the elementary figures of plane geometry; "
+                        "see schimatios(1).\n");
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("ΣΧΗμάτιος %s\n", app::kVersion);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (answered(argc, argv)) return 0;
     if (!desktop::displayAvailable()) {
         noDisplay();
         return 1;

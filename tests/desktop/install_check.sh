@@ -25,4 +25,20 @@ sed -n '/^\[Desktop Action projector\]/,$p' "$entry" | grep -qx 'Exec=env QT_SCA
   || { echo "projector action does not start at scale 2"; exit 1; }
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 grep -q 'release version="1.00.0030"' "$prefix/share/metainfo/$id.metainfo.xml"
+for f in share/man/man1/schimatios.1.gz share/man/el/man1/schimatios.1.gz \
+         share/doc/schimatios/copyright share/doc/schimatios/changelog.gz; do
+  [ -f "$prefix/$f" ] || { echo "missing: $f"; exit 1; }
+done
+
+# The Debian package: lintian reports no error and no warning.
+if [ "${SCHIMATIOS_SANITIZE:-OFF}" = ON ]; then
+  echo "install check passed (the package is checked in the unsanitized build)"
+  exit 0
+fi
+debs=$(mktemp -d)
+trap 'rm -rf "$prefix" "$debs"' EXIT
+(cd "$build" && cpack -G DEB -B "$debs" >/dev/null)
+deb=$(ls "$debs"/*.deb)
+dpkg-deb -f "$deb" Depends | grep -q qt6-qpa-plugins && { echo "depends on qt6-qpa-plugins"; exit 1; }
+lintian --fail-on error,warning --tag-display-limit 0 "$deb"
 echo "install check passed"

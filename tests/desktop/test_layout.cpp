@@ -52,6 +52,21 @@ double screenScale() {
                : 1.0;
 }
 
+// One form shown alone at this run's zoom, unloaded at the end.
+struct ShownAtZoom {
+    RecordingServices services;
+    desktop::Program program{services, "."};
+    desktop::Form& form;
+    explicit ShownAtZoom(const QString& name)
+        : form((program.setZoom(zoom()), program.form(name.toStdString()))) {
+        form.show();
+    }
+    ~ShownAtZoom() {
+        form.unload();
+        Fixture::settle();
+    }
+};
+
 void formRows() {
     QTest::addColumn<QString>("form");
     for (const std::string& name : desktop::Program::formNames())
@@ -270,11 +285,8 @@ class TestLayout : public QObject {
     void controlsAtTheirPlaces_data() { formRows(); }
     void controlsAtTheirPlaces() {
         QFETCH(QString, form);
-        RecordingServices services;
-        desktop::Program program(services, ".");
-        program.setZoom(zoom());
-        desktop::Form& f = program.form(form.toStdString());
-        f.show();
+        ShownAtZoom shown(form);
+        desktop::Form& f = shown.form;
         QCOMPARE(f.scale(), zoom());
         const auto px = [](int twips) { return twips * zoom() / rt::kTwipsPerPixel; };
         for (const rt::ControlDesign& c : f.design().controls) {
@@ -286,18 +298,13 @@ class TestLayout : public QObject {
                          std::abs(actual.bottom() + 1 - expected.bottom()) <= 1,
                      c.name.c_str());
         }
-        f.unload();
-        Fixture::settle();
     }
 
     void captionsFit_data() { formRows(); }
     void captionsFit() {
         QFETCH(QString, form);
-        RecordingServices services;
-        desktop::Program program(services, ".");
-        program.setZoom(zoom());
-        desktop::Form& f = program.form(form.toStdString());
-        f.show();
+        ShownAtZoom shown(form);
+        desktop::Form& f = shown.form;
         const rt::FormDesign& d = f.design();
         for (std::size_t i = 0; i < d.controls.size(); ++i) {
             if (d.controls[i].kind != rt::ControlKind::Label) continue;
@@ -313,8 +320,6 @@ class TestLayout : public QObject {
                                     .arg(visible.width())
                                     .arg(visible.height())));
         }
-        f.unload();
-        Fixture::settle();
     }
 };
 

@@ -91,11 +91,12 @@ TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(parent) {
     setBoxText(text);
 }
 
-void TextBox::setBoxText(const QString& text) {
-    if (text == this->text()) return; // nothing to lay out or repaint
+bool TextBox::setBoxText(const QString& text) {
+    if (text == this->text()) return false; // nothing to lay out or repaint
     setText(text);
     setCursorPosition(0);
     updateToolTip();
+    return true;
 }
 
 void TextBox::setDesignToolTip(const QString& tip) {
@@ -156,8 +157,8 @@ PictureButton::PictureButton(const QString& picture, QWidget* parent)
 }
 
 void PictureButton::setZoom(double scale) {
-    const qreal ratio = devicePixelRatioF();
     if (scale == scale_) return;
+    const qreal ratio = devicePixelRatioF();
     scale_ = scale;
     const QSize logical = (QSizeF(size_) * scale).toSize();
     if (scale * ratio == 1) {

@@ -46,8 +46,8 @@ class TextBox : public QLineEdit {
     Q_OBJECT
   public:
     TextBox(const QString& text, QWidget* parent);
-    // Writes the text and shows it from its beginning.
-    void setBoxText(const QString& text);
+    // Writes the text and shows it from its beginning; false if it already showed it.
+    bool setBoxText(const QString& text);
     // Margins in proportion at a window's zoom.
     void setZoom(double scale);
     // The tool tip the design gives, shown while the whole text fits.

@@ -156,19 +156,21 @@ void Form::load() {
 
     window_ = window;
     barStyle_ = nullptr;
-    scale_ = 0; // nothing laid out yet
     zoom_ = fittingZoom();
-    const QSize size = zoomedSize(zoom_);
-    if (design().kind == rt::FormKind::Main) {
-        // The menu and the figures may be maximised or resized; never below the design.
-        window->setMinimumSize(zoomedSize(1));
-        window->resize(size);
-    } else {
-        window->setFixedSize(size);
-    }
+    sizeWindow(zoomedSize(zoom_));
     layOut();
     window->onResize = [this] { layOut(); };
     connectHandlers();
+}
+
+void Form::sizeWindow(QSize size) {
+    if (design().kind == rt::FormKind::Main) {
+        // The menu and the figures may be maximised or resized; never below the design.
+        window_->setMinimumSize(zoomedSize(1));
+        window_->resize(size);
+    } else {
+        window_->setFixedSize(size);
+    }
 }
 
 QSize Form::zoomedSize(double zoom) const {
@@ -211,12 +213,7 @@ void Form::applyZoom() {
         frame.moveTop(std::max(available.top(),
                                std::min(frame.top(), available.bottom() + 1 - frame.height())));
     }
-    if (design().kind == rt::FormKind::Main) {
-        window_->setMinimumSize(zoomedSize(1));
-        window_->resize(size);
-    } else {
-        window_->setFixedSize(size);
-    }
+    sizeWindow(size);
     window_->move(frame.topLeft());
     layOut();
 }
@@ -254,7 +251,6 @@ void Form::layOut() {
             bar->update();
         }
     }
-    scale_ = scale;
 }
 
 void Form::connectHandlers() {
@@ -333,8 +329,7 @@ void Form::apply(const rt::Update& update) {
         switch (step.kind) {
         case Step::SetText: {
             TextBox* box = textBox(step.name);
-            if (box->text() != qs(step.text) && !changed_.contains(box)) changed_.append(box);
-            box->setBoxText(qs(step.text));
+            if (box->setBoxText(qs(step.text)) && !changed_.contains(box)) changed_.append(box);
             break;
         }
         case Step::Cls:

@@ -69,7 +69,7 @@ class Form : public QObject, private rt::Controls {
     // maximised one keeps filling its screen.
     void applyZoom();
     // Logical pixels a design pixel, where the window shows its design now.
-    double scale() const { return scale_; }
+    double scale() const { return window_ ? window_->scale() : 1; }
 
     // How long a bar must stay still before its changed results are told.
     static constexpr int kRestMs = 700;
@@ -88,6 +88,8 @@ class Form : public QObject, private rt::Controls {
     // Places every control, the drawing and the pictures at the largest scale at which
     // the design fits the window, centred in it.
     void layOut();
+    // The window at that size: fixed for a dialog, the least size of a resizable one.
+    void sizeWindow(QSize size);
     // Connects the table's handlers to the new controls of this load.
     void connectHandlers();
     // Runs a handler and carries out its update; a runtime error it raises is reported
@@ -105,7 +107,6 @@ class Form : public QObject, private rt::Controls {
     const rt::FormClass& class_;
     QPointer<Surface> window_;
     QHash<QString, QWidget*> controls_;
-    double scale_ = 1;
     double zoom_ = 1;               // the zoom its normal size is at
     ZoomStyle* barStyle_ = nullptr; // the bars' proportions at a scale other than 1
     QTimer restTimer_;

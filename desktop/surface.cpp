@@ -138,7 +138,7 @@ void Surface::paintTo(QPainter& painter) const {
             painter.drawLine(toPixels(item.x1, item.y1), toPixels(item.x2, item.y2));
             break;
         case DrawItem::Circle: {
-            const qreal r = item.x2 / rt::kTwipsPerPixel;
+            const qreal r = item.x2 * scale_ / rt::kTwipsPerPixel;
             painter.drawEllipse(toPixels(item.x1, item.y1), r, r);
             break;
         }

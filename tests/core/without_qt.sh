@@ -8,7 +8,7 @@ if grep -rnE '^\s*#\s*include\s*[<"](Q[A-Za-z]|qt)' "$source_dir"/runtime "$sour
      "$source_dir"/figures; then
   echo "the core includes a Qt header"; exit 1
 fi
-cmake -S "$source_dir" -B "$build_dir" -G Ninja -DSCHIMATIOS_DESKTOP=OFF \
+cmake -S "$source_dir" -B "$build_dir" -G Ninja -DSCHIMATIOS_DESKTOP=OFF -DSCHIMATIOS_WERROR=ON \
   -DCMAKE_BUILD_TYPE="$build_type" -DSCHIMATIOS_SANITIZE="$sanitize" >/dev/null
 cmake --build "$build_dir"
 if grep -qi 'qt6\|Qt6' "$build_dir/compile_commands.json"; then

@@ -16,7 +16,7 @@ const FormDesign& design() {
         .height = 1575,
         .kind = FormKind::Dialog,
         .controls = {
-            label("Label2", 480, 360, 2535, 495, 0, std::string("ΣΧΗμάτιος ") + kVersion),
+            label("Label2", 480, 360, 2535, 495, 0, "ΣΧΗμάτιος " SCHIMATIOS_VERSION),
             label("Label3", 240, 600, 3015, 495, 1, "Η ομάδα ανάπτυξης"),
             label("Label4", 840, 840, 1215, 495, 3, "2026"),
             button("Command1(1)", 1800, 960, 975, 615, 2, kBackPicture).spoken("Κλείσιμο"),

@@ -10,10 +10,20 @@
 namespace rt {
 
 enum class ControlKind { Label, TextBox, ScrollBar, Button };
+// Each enum's names, in its order, for every runtime that hands designs on as text.
+inline constexpr const char* kControlKindNames[] = {"label", "textbox", "scrollbar", "button"};
+inline const char* name(ControlKind kind) {
+    return kControlKindNames[static_cast<int>(kind)];
+}
 
 // The units a bar's value stands for, as its box shows them: whole units ("7"), whole
 // degrees ("45°"), hundredths of a unit ("100.00") or of a degree ("0.02°").
 enum class BarUnit { Whole, Degrees, Hundredths, HundredthDegrees };
+inline constexpr const char* kBarUnitNames[] = {"whole", "degrees", "hundredths",
+                                                "hundredthDegrees"};
+inline const char* name(BarUnit unit) {
+    return kBarUnitNames[static_cast<int>(unit)];
+}
 
 struct ControlDesign {
     ControlKind kind = ControlKind::Label;
@@ -30,15 +40,9 @@ struct ControlDesign {
     std::uint32_t foreColor = kLightGrey;
 
     // Names the control for assistive technology.
-    ControlDesign spoken(std::string name) && {
-        accessibleName = std::move(name);
-        return std::move(*this);
-    }
+    ControlDesign spoken(const char* name) &&;
     // Says what a bar's value stands for.
-    ControlDesign reads(BarUnit u) && {
-        unit = u;
-        return std::move(*this);
-    }
+    ControlDesign reads(BarUnit u) &&;
 };
 
 // Ctrl with the arrows or Page Up/Down moves a bar by a tenth of its range, in whole steps;
@@ -60,6 +64,10 @@ inline double unitStep(BarUnit unit) {
 // What a window is to the user: one of the windows worked in (the menu, a figure), a
 // small window opened beside it (the credits), or a notice that asks for attention.
 enum class FormKind { Main, Dialog, Alert };
+inline constexpr const char* kFormKindNames[] = {"main", "dialog", "alert"};
+inline const char* name(FormKind kind) {
+    return kFormKindNames[static_cast<int>(kind)];
+}
 
 struct FormDesign {
     std::string name{};
@@ -72,52 +80,18 @@ struct FormDesign {
     std::vector<ControlDesign> controls{};
 };
 
-inline ControlDesign control(ControlKind kind, std::string name, int left, int top, int width,
-                             int height, int tabIndex) {
-    ControlDesign c{.kind = kind,
-                    .name = std::move(name),
-                    .left = left,
-                    .top = top,
-                    .width = width,
-                    .height = height,
-                    .tabIndex = tabIndex};
-    return c;
-}
-
-inline ControlDesign label(std::string name, int left, int top, int width, int height, int tabIndex,
-                           std::string caption) {
-    ControlDesign c =
-        control(ControlKind::Label, std::move(name), left, top, width, height, tabIndex);
-    c.text = std::move(caption);
-    return c;
-}
-
-inline ControlDesign textBox(std::string name, int left, int top, int width, int height,
-                             int tabIndex, std::string text) {
-    ControlDesign c =
-        control(ControlKind::TextBox, std::move(name), left, top, width, height, tabIndex);
-    c.text = std::move(text);
-    return c;
-}
-
-inline ControlDesign scrollBar(std::string name, int left, int top, int width, int height,
-                               int tabIndex, int min, int max, int value) {
-    ControlDesign c =
-        control(ControlKind::ScrollBar, std::move(name), left, top, width, height, tabIndex);
-    c.min = min;
-    c.max = max;
-    c.value = value;
-    return c;
-}
-
-inline ControlDesign button(std::string name, int left, int top, int width, int height,
-                            int tabIndex, std::string picture, std::string toolTip = {}) {
-    ControlDesign c =
-        control(ControlKind::Button, std::move(name), left, top, width, height, tabIndex);
-    c.picture = std::move(picture);
-    c.toolTip = std::move(toolTip);
-    return c;
-}
+// The design's controls, one call each. (Out of line: the eleven designs hold some two
+// hundred of them, and each inlined would be its own copy of the same work.)
+ControlDesign control(ControlKind kind, const char* name, int left, int top, int width, int height,
+                      int tabIndex);
+ControlDesign label(const char* name, int left, int top, int width, int height, int tabIndex,
+                    const char* caption);
+ControlDesign textBox(const char* name, int left, int top, int width, int height, int tabIndex,
+                      const char* text);
+ControlDesign scrollBar(const char* name, int left, int top, int width, int height, int tabIndex,
+                        int min, int max, int value);
+ControlDesign button(const char* name, int left, int top, int width, int height, int tabIndex,
+                     const char* picture, const char* toolTip = "");
 
 // The back picture shared by every window but the menu.
 inline const char* const kBackPicture = "back.bmp";

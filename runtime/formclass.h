@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,6 +21,16 @@ namespace rt {
 // The designed events: the thumb being dragged (Scroll), any other change of a bar's
 // value (Change), a button pressed by mouse or keyboard (Click).
 enum class Event { Scroll, Change, Click };
+inline constexpr const char* kEventNames[] = {"Scroll", "Change", "Click"};
+inline const char* name(Event event) {
+    return kEventNames[static_cast<int>(event)];
+}
+// The event of that name, if there is one.
+inline std::optional<Event> eventNamed(std::string_view text) {
+    for (int i = 0; i < 3; ++i)
+        if (text == kEventNames[i]) return static_cast<Event>(i);
+    return std::nullopt;
+}
 
 // What a handler may read of its form while it runs.
 class Controls {

@@ -16,6 +16,8 @@ inline constexpr std::uint32_t kLightGrey = 0xE0E0E0; // &H00E0E0E0&
 
 struct Step {
     enum Kind { SetText, Cls, Line, Circle, Print, Beep, Show, Unload, End };
+    static constexpr const char* kKindNames[] = {"SetText", "Cls",  "Line",   "Circle", "Print",
+                                                 "Beep",    "Show", "Unload", "End"};
     Kind kind;
     std::string name; // the text box for SetText, the form for Show and Unload
     // The box's new text for SetText, the printed text for Print, and for Show the form

@@ -5,6 +5,8 @@ import argparse
 import base64
 import json
 import pathlib
+import re
+import subprocess
 import struct
 import zlib
 
@@ -83,17 +85,69 @@ def picture(path):
     return {"src": data_url(data, mime), "width": width, "height": height}
 
 
+def startup(core):
+    """The form the program starts on, as the core describes it: the page shows it before
+    the core has compiled."""
+    script = ("require(process.argv[1])().then((m) => "
+              "process.stdout.write(m.cwrap('schimatios_program', 'string', [])()))")
+    out = subprocess.run(["node", "-e", script, str(pathlib.Path(core).resolve())],
+                         check=True, capture_output=True, text=True).stdout
+    program = json.loads(out)
+    form = next(f for f in program["forms"] if f["name"] == program["startup"])
+    return {"name": program["startup"], "form": form}
+
+
+IMPORT = re.compile(r'^import \{([^}]*)\} from "\./([\w-]+\.js)";\n', re.M)
+DECLARATION = re.compile(r"^(?:export )?(?:async )?(?:function|class|const|let) (\w+)", re.M)
+
+
+def bundle(folder, entry):
+    """The page's runtime modules as one script: each module after the ones it imports,
+    its import lines and export words taken out, all in one function so that the entry
+    may wait at its top level. Every module's top-level names must differ."""
+    order, seen = [], set()
+
+    def visit(name, path):
+        if name in path:
+            raise SystemExit("modules import each other: " + " -> ".join(path + [name]))
+        if name in seen:
+            return
+        text = (folder / name).read_text(encoding="utf-8")
+        for match in IMPORT.finditer(text):
+            visit(match.group(2), path + [name])
+        seen.add(name)
+        order.append((name, text))
+
+    visit(entry, [])
+    owners = {}
+    parts = []
+    for name, text in order:
+        for declared in DECLARATION.findall(text):
+            if declared in owners:
+                raise SystemExit("%s declares %s, as %s does" % (name, declared, owners[declared]))
+            owners[declared] = name
+        body = IMPORT.sub("", text)
+        body = re.sub(r"^export ", "", body, flags=re.M)
+        parts.append("// ---- %s\n%s" % (name, body))
+    return '(async function () {\n"use strict";\n' + "\n".join(parts) + "})();\n"
+
+
 def main():
     parser = argparse.ArgumentParser()
     for name in ("page", "core", "font", "pictures", "version", "output"):
         parser.add_argument("--" + name, required=True)
     args = parser.parse_args()
     page = pathlib.Path(args.page)
-    pictures = {
-        p.name: picture(p)
-        for p in sorted(pathlib.Path(args.pictures).iterdir())
-        if p.suffix in MIME
-    }
+    pictures = {}
+    for p in sorted(pathlib.Path(args.pictures).iterdir()):
+        if p.suffix not in MIME or "@" in p.stem:
+            continue
+        pictures[p.name] = picture(p)
+        # One sharp version for every larger scale: three times the design, brought down
+        # to size by the browser. (The desktop's two-times versions stay out of the file.)
+        large = p.with_name(p.stem + "@3x.png")
+        if large.exists():
+            pictures[p.name]["large"] = data_url(large.read_bytes(), "image/png")
     # Nothing inside a <script> may close it early.
     def script(text):
         return text.replace("</script", "<\\/script")
@@ -103,7 +157,8 @@ def main():
     html = html.replace("/*FONT*/", data_url(pathlib.Path(args.font).read_bytes(), "font/woff2"))
     html = html.replace("/*CORE*/", script(pathlib.Path(args.core).read_text(encoding="utf-8")))
     html = html.replace("/*PICTURES*/", json.dumps(pictures))
-    html = html.replace("/*RUNTIME*/", script((page / "runtime.js").read_text(encoding="utf-8")))
+    html = html.replace("/*STARTUP*/", json.dumps(startup(args.core), ensure_ascii=False))
+    html = html.replace("/*RUNTIME*/", script(bundle(page, "program.js")))
     html = html.replace("@VERSION@", args.version)
     pathlib.Path(args.output).write_text(html, encoding="utf-8")
 

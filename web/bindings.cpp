@@ -5,65 +5,34 @@
 #include "integer.h"
 #include "json.h"
 #include "numfmt.h"
+#include "raster.h"
 
 #include <emscripten/emscripten.h>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
-const char* kindName(rt::ControlKind kind) {
-    switch (kind) {
-    case rt::ControlKind::Label:
-        return "label";
-    case rt::ControlKind::TextBox:
-        return "textbox";
-    case rt::ControlKind::ScrollBar:
-        return "scrollbar";
-    case rt::ControlKind::Button:
-        return "button";
-    }
-    return "";
-}
-
-const char* eventName(rt::Event event) {
-    switch (event) {
-    case rt::Event::Scroll:
-        return "Scroll";
-    case rt::Event::Change:
-        return "Change";
-    case rt::Event::Click:
-        return "Click";
-    }
-    return "";
-}
-
-const char* unitName(rt::BarUnit unit) {
-    switch (unit) {
-    case rt::BarUnit::Whole:
-        return "whole";
-    case rt::BarUnit::Degrees:
-        return "degrees";
-    case rt::BarUnit::Hundredths:
-        return "hundredths";
-    case rt::BarUnit::HundredthDegrees:
-        return "hundredthDegrees";
-    }
-    return "";
-}
-
 void writeControl(web::Json& j, const rt::ControlDesign& c) {
     j.beginObject();
-    j.key("kind").string(kindName(c.kind));
+    j.key("kind").string(rt::name(c.kind));
     j.key("name").string(c.name);
     j.key("left").number(c.left).key("top").number(c.top);
     j.key("width").number(c.width).key("height").number(c.height);
     j.key("tabIndex").number(c.tabIndex);
     j.key("text").string(c.text);
     j.key("min").number(c.min).key("max").number(c.max).key("value").number(c.value);
-    j.key("unit").string(unitName(c.unit));
+    j.key("unit").string(rt::name(c.unit));
     j.key("picture").string(c.picture);
     j.key("toolTip").string(c.toolTip);
     j.key("accessibleName").string(c.accessibleName);
+    // What a bar's Ctrl keys move it by, and what a screen reader adds about a long one.
+    j.key("tenth").number(rt::tenthOfRange(c.min, c.max));
+    j.key("description")
+        .string(c.kind == rt::ControlKind::ScrollBar && rt::isLongBar(c.min, c.max)
+                    ? rt::kLongBarHint
+                    : "");
     j.key("backColor").number(c.backColor).key("foreColor").number(c.foreColor);
     j.endObject();
 }
@@ -76,16 +45,14 @@ void writeForm(web::Json& j, const rt::FormClass& f) {
     j.key("width").number(d.width).key("height").number(d.height);
     j.key("backColor").number(d.backColor).key("foreColor").number(d.foreColor);
     j.key("foreIsHighlightedText").boolean(d.foreIsHighlightedText);
-    j.key("kind").string(d.kind == rt::FormKind::Main     ? "main"
-                         : d.kind == rt::FormKind::Dialog ? "dialog"
-                                                          : "alert");
+    j.key("kind").string(rt::name(d.kind));
     j.key("controls").beginArray();
     for (const rt::ControlDesign& c : d.controls)
         writeControl(j, c);
     j.endArray();
     j.key("events").beginArray();
     for (const rt::EventHandler& h : f.handlers)
-        j.beginArray().string(h.control).string(eventName(h.event)).endArray();
+        j.beginArray().string(h.control).string(rt::name(h.event)).endArray();
     j.endArray();
     j.endObject();
 }
@@ -113,6 +80,7 @@ class PageControls : public rt::Controls {
 };
 
 std::string result;
+std::vector<int> rects;
 
 } // namespace
 
@@ -144,10 +112,8 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_run(const char* form, const char* co
     j.beginObject();
     try {
         const rt::FormClass* f = app::formClass(form);
-        const rt::Event e = std::string_view(event) == "Scroll"   ? rt::Event::Scroll
-                            : std::string_view(event) == "Change" ? rt::Event::Change
-                                                                  : rt::Event::Click;
-        const rt::Handler* h = f ? f->handlerFor(control, e) : nullptr;
+        const std::optional<rt::Event> e = rt::eventNamed(event);
+        const rt::Handler* h = f && e ? f->handlerFor(control, *e) : nullptr;
         const rt::Update u = h ? (*h)(PageControls(values, separator)) : rt::Update{};
         j.key("steps").beginArray();
         for (const rt::Step& s : u.steps())
@@ -169,6 +135,21 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_spoken(const char* form, const char*
         for (const rt::ControlDesign& c : f->design.controls)
             if (c.name == bar) result = rt::spokenValue(c.unit, value, separator);
     return result.c_str();
+}
+
+// The device pixels a line (x1, y1)-(x2, y2) or a circle about (x1, y1) of radius x2 sets
+// with a pen `pen` pixels wide on a width × height canvas: [count, x, y, w, h, ...].
+EMSCRIPTEN_KEEPALIVE const int* schimatios_raster(int circle, double x1, double y1, double x2,
+                                                  double y2, int pen, int width, int height) {
+    std::vector<rt::PixelRect> out;
+    if (circle)
+        rt::rasterCircle(x1, y1, x2, pen, width, height, out);
+    else
+        rt::rasterLine(x1, y1, x2, y2, pen, width, height, out);
+    rects.assign(1, static_cast<int>(out.size()));
+    for (const rt::PixelRect& r : out)
+        rects.insert(rects.end(), {r.x, r.y, r.w, r.h});
+    return rects.data();
 }
 
 } // extern "C"

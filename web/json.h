@@ -86,33 +86,9 @@ class Json {
     bool afterKey_ = false;
 };
 
-inline const char* stepName(rt::Step::Kind kind) {
-    switch (kind) {
-    case rt::Step::SetText:
-        return "SetText";
-    case rt::Step::Cls:
-        return "Cls";
-    case rt::Step::Line:
-        return "Line";
-    case rt::Step::Circle:
-        return "Circle";
-    case rt::Step::Print:
-        return "Print";
-    case rt::Step::Beep:
-        return "Beep";
-    case rt::Step::Show:
-        return "Show";
-    case rt::Step::Unload:
-        return "Unload";
-    case rt::Step::End:
-        return "End";
-    }
-    return "";
-}
-
 // [kind, name, text, x1, y1, x2, y2, colour]
 inline void writeStep(Json& j, const rt::Step& s) {
-    j.beginArray().string(stepName(s.kind)).string(s.name).string(s.text);
+    j.beginArray().string(rt::Step::kKindNames[s.kind]).string(s.name).string(s.text);
     j.coordinate(s.x1).coordinate(s.y1).coordinate(s.x2).coordinate(s.y2).number(s.colour);
     j.endArray();
 }

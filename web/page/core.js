@@ -1,0 +1,31 @@
+// The program's core, compiled to WebAssembly: every form class, one run of a handler, a
+// bar's value as a screen reader says it, and the raster that sets lines and circles on
+// the device-pixel grid.
+//
+// Its script comes after the page's runtime in the file, so that the first window is
+// built before the core has even been read: the core is there once the document is, and
+// is compiled after the first window has been painted (or a tenth of a second later,
+// where the browser paints nothing, as in a tab in the background).
+export async function loadCore() {
+  if (document.readyState === "loading")
+    await new Promise((resolve) => document.addEventListener("DOMContentLoaded", resolve, { once: true }));
+  await new Promise((resolve) => {
+    requestAnimationFrame(() => setTimeout(resolve, 0));
+    setTimeout(resolve, 100);
+  });
+  const core = await SchimatiosCore();
+  const run = core.cwrap("schimatios_run", "string", ["string", "string", "string", "string", "string"]);
+  return {
+    program: JSON.parse(core.cwrap("schimatios_program", "string", [])()),
+    // {steps: [[kind, name, text, x1, y1, x2, y2, colour], ...]} or {error, message}.
+    run: (form, control, event, values, separator) => JSON.parse(run(form, control, event, values, separator)),
+    spokenValue: core.cwrap("schimatios_spoken", "string", ["string", "string", "number", "string"]),
+    // The rectangles [x, y, w, h, ...] a line or a circle sets, as a view of the core's
+    // memory that holds until the next call.
+    raster(circle, x1, y1, x2, y2, pen, width, height) {
+      const at = core._schimatios_raster(circle ? 1 : 0, x1, y1, x2, y2, pen, width, height) >> 2;
+      const heap = core.HEAP32;
+      return heap.subarray(at + 1, at + 1 + 4 * heap[at]);
+    },
+  };
+}

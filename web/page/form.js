@@ -1,0 +1,225 @@
+// A form on the page: one instance per form class, loaded from its stored design into an
+// in-page window (title bar, close box, client area) on Show and removed on Unload or by
+// its close box. It routes every control event through the class's handler table, run by
+// the core, and carries out the update that comes back; it knows no window by name.
+import { WINDOW_ROLES } from "./access.js";
+import { makeControl } from "./controls.js";
+import { colour } from "./design.js";
+import { beep, decimalSeparator } from "./services.js";
+import { Surface } from "./surface.js";
+
+const HIGHLIGHTED_TEXT = 0xffffff;
+
+export class Form {
+  constructor(design, shell) {
+    this.design = design;
+    this.shell = shell;
+    this.name = design.name;
+    this.events = new Set(design.events.map(([c, e]) => c + "\n" + e));
+    this.el = null;
+  }
+
+  get loaded() {
+    return this.el !== null;
+  }
+
+  load() {
+    const d = this.design;
+    const el = document.createElement("section");
+    el.className = "window";
+    el.dataset.form = d.name;
+    el.setAttribute("role", WINDOW_ROLES[d.kind]);
+    const captionId = "caption-" + d.name;
+    el.setAttribute("aria-labelledby", captionId);
+
+    const bar = document.createElement("header");
+    bar.className = "titlebar";
+    const caption = document.createElement("span");
+    caption.className = "caption";
+    caption.id = captionId;
+    caption.textContent = d.caption;
+    const close = document.createElement("button");
+    close.type = "button";
+    close.className = "close";
+    close.tabIndex = -1;
+    close.textContent = "×";
+    close.title = close.ariaLabel = "Κλείσιμο παραθύρου";
+    close.addEventListener("click", () => this.unload());
+    bar.append(caption, close);
+    this.dragByTitle(bar);
+
+    const client = document.createElement("div");
+    client.className = "client";
+    client.style.background = colour(d.backColor);
+    this.surface = new Surface(client, d.foreIsHighlightedText ? HIGHLIGHTED_TEXT : d.foreColor, this.shell);
+    this.controls = new Map();
+    // Labels lie beneath the controls they overlap; the rest in tab order.
+    const labels = d.controls.filter((c) => c.kind === "label");
+    const others = d.controls.filter((c) => c.kind !== "label")
+                             .sort((a, b) => a.tabIndex - b.tabIndex);
+    const describedBy = [];
+    for (const c of [...labels, ...others]) {
+      const control = makeControl(this, c);
+      control.el.dataset.control = c.name;
+      client.append(control.el);
+      this.controls.set(c.name, control);
+      if (c.kind === "label") {
+        control.el.id = d.name + "-" + c.name;
+        describedBy.push(control.el.id);
+      }
+    }
+    if (d.kind !== "main") el.setAttribute("aria-describedby", describedBy.join(" "));
+    this.focusable = others.map((c) => this.controls.get(c.name).el);
+
+    el.append(bar, client);
+    el.addEventListener("pointerdown", () => this.activate(false), true);
+    el.addEventListener("focusin", (e) => {
+      this.lastFocus = e.target;
+      this.activate(false);
+    });
+    el.addEventListener("keydown", (e) => this.tabWithin(e));
+    this.el = el;
+    this.client = client;
+    this.offset = { x: 0, y: 0 };
+    this.shell.desk.append(el);
+  }
+
+  // Shows the form, loading it from its design if needed; a form shown again comes to the
+  // front. A window loaded in place of another opens where that one stood.
+  show(inPlaceOf) {
+    const fresh = !this.loaded;
+    if (fresh) {
+      this.load();
+      if (inPlaceOf && inPlaceOf.loaded) this.offset = { ...inPlaceOf.offset };
+    }
+    this.shell.layout();
+    this.activate(true, fresh);
+  }
+
+  unload(endWhenLast = true) {
+    if (!this.loaded) return;
+    if (this.el.contains(document.activeElement)) document.activeElement.blur();
+    for (const c of this.controls.values()) if (c.stop) c.stop();
+    this.el.remove();
+    this.el = null;
+    this.controls = null;
+    this.surface = null;
+    this.shell.formUnloaded(this, endWhenLast);
+  }
+
+  activate(focus, fresh = false) {
+    if (!this.loaded) return;
+    const shell = this.shell;
+    if (shell.active !== this) {
+      if (shell.active && shell.active.loaded) shell.active.el.classList.remove("active");
+      shell.active = this;
+      this.el.classList.add("active");
+      // The credits and the notice stay above the window they were opened from, and above
+      // the one that replaces it.
+      this.z = shell.nextZ++ + (this.design.kind === "main" ? 0 : 1000000);
+      this.el.style.zIndex = String(this.z);
+    }
+    document.title = this.design.caption;
+    if (focus) {
+      const target = !fresh && this.lastFocus && this.el.contains(this.lastFocus)
+                         ? this.lastFocus : this.focusable[0];
+      if (target) target.focus({ preventScroll: true });
+    }
+  }
+
+  // Tab and Shift+Tab walk the window's own controls in tab order, round and round.
+  tabWithin(e) {
+    if (e.key !== "Tab" || this.focusable.length === 0) return;
+    e.preventDefault();
+    const i = this.focusable.indexOf(document.activeElement);
+    const n = this.focusable.length;
+    const next = i < 0 ? 0 : (i + (e.shiftKey ? n - 1 : 1)) % n;
+    this.focusable[next].focus();
+  }
+
+  // The title bar moves the window, as a window manager's would.
+  dragByTitle(bar) {
+    bar.addEventListener("pointerdown", (e) => {
+      if (e.target.classList.contains("close")) return;
+      bar.setPointerCapture(e.pointerId);
+      const start = { x: e.clientX, y: e.clientY, offset: { ...this.offset } };
+      const move = (m) => {
+        this.offset = { x: start.offset.x + (m.clientX - start.x) / this.shell.scale,
+                        y: start.offset.y + (m.clientY - start.y) / this.shell.scale };
+        this.shell.layout();
+      };
+      const up = () => {
+        bar.removeEventListener("pointermove", move);
+        bar.removeEventListener("pointerup", up);
+        bar.removeEventListener("pointercancel", up);
+      };
+      bar.addEventListener("pointermove", move);
+      bar.addEventListener("pointerup", up);
+      bar.addEventListener("pointercancel", up);
+    });
+  }
+
+  // The bar values the handlers read.
+  values() {
+    const lines = [];
+    for (const [name, c] of this.controls) if (c.kind === "scrollbar") lines.push(name + "=" + c.value);
+    return lines.join("\n");
+  }
+
+  // A control's event: run the handler the table names, if any, and carry out its update.
+  // Every designed event is also told to the page, for whoever scripts it.
+  fire(control, event) {
+    this.el.dispatchEvent(new CustomEvent("schimatios:event", { bubbles: true,
+                                                              detail: { form: this.name, control, event } }));
+    if (!this.events.has(control + "\n" + event)) return;
+    this.shell.run(() => {
+      if (!this.loaded) return; // unloaded by what ran before
+      const result = this.shell.core.run(this.name, control, event, this.values(), decimalSeparator);
+      if (result.error !== undefined) this.shell.end("Σφάλμα: " + result.message);
+      else this.apply(result.steps);
+    });
+  }
+
+  apply(steps) {
+    let drawn = false;
+    const shell = this.shell;
+    for (const [kind, name, text, x1, y1, x2, y2, rgb] of steps) {
+      switch (kind) {
+        case "SetText":
+          this.controls.get(name).setText(text);
+          break;
+        case "Cls":
+          this.surface.cls();
+          drawn = true;
+          break;
+        case "Line":
+          this.surface.items.push({ kind, x1, y1, x2, y2, rgb });
+          drawn = true;
+          break;
+        case "Circle":
+          this.surface.items.push({ kind, x1, y1, r: x2, rgb });
+          drawn = true;
+          break;
+        case "Print":
+          this.surface.items.push({ kind, x1, y1, text });
+          drawn = true;
+          break;
+        case "Beep":
+          beep();
+          break;
+        case "Show":
+          shell.form(name).show(text ? shell.form(text) : null);
+          break;
+        case "Unload":
+          if (drawn && this.surface) this.surface.paint();
+          drawn = false;
+          shell.form(name).unload();
+          break;
+        case "End":
+          shell.end();
+          return;
+      }
+    }
+    if (drawn && this.surface) this.surface.paint();
+  }
+}

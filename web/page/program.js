@@ -1,0 +1,131 @@
+// The page's program: the core loaded, its form classes reached by name and created on
+// first use, the windows laid out on the desk (the window being worked fitted to the
+// viewport, the others placed relative to it), the zoom, the end, the start.
+import { loadCore } from "./core.js";
+import { px } from "./design.js";
+import { Form } from "./form.js";
+import { showEnded } from "./services.js";
+
+const TITLE_HEIGHT = 22; // logical pixels, scaled with the window
+const MARGIN = 8;
+// The page's zooms are times the fitted size, where the desktop's are times the design:
+// the page already fills the viewport at 1, so it steps down as well as up.
+const ZOOMS = [0.5, 0.67, 0.8, 0.9, 1, 1.1, 1.25, 1.5, 1.75, 2];
+
+const desk = document.getElementById("desk");
+// The form the program starts on comes with the page; the others come with the core.
+const classes = new Map([[STARTUP.name, STARTUP.form]]);
+const forms = new Map(); // created on first use, never destroyed
+const waiting = []; // what a pupil did before the core was ready, in order
+
+// What every form may ask of the program.
+const shell = {
+  core: null, desk, zoom: 1, scale: 1, nextZ: 1, active: null,
+  form(name) {
+    let f = forms.get(name);
+    if (!f) {
+      f = new Form(classes.get(name), shell);
+      forms.set(name, f);
+    }
+    return f;
+  },
+  raster: (...args) => shell.core.raster(...args),
+  // Runs a handler now, or once the core is ready: nothing done meanwhile is lost.
+  run(handler) {
+    if (shell.core) handler();
+    else waiting.push(handler);
+  },
+  layout,
+  end,
+  formUnloaded(form, endWhenLast) {
+    if (shell.active === form) shell.active = null;
+    if (!endWhenLast) return;
+    if (loadedForms().length === 0) {
+      end();
+    } else {
+      layout();
+      loadedForms().sort((a, b) => b.z - a.z)[0].activate(true);
+    }
+  },
+};
+
+const loadedForms = () => [...forms.values()].filter((f) => f.loaded);
+
+function end(message) {
+  for (const f of forms.values()) f.unload(false);
+  showEnded(message, () => shell.form(STARTUP.name).show());
+}
+
+// The window being worked: the largest loaded one. The page fits it to the viewport;
+// the others are placed relative to it.
+function mainWindow() {
+  let best = null;
+  for (const f of loadedForms())
+    if (!best || f.design.width * f.design.height > best.design.width * best.design.height)
+      best = f;
+  return best;
+}
+
+function layout() {
+  const main = mainWindow();
+  if (!main) return;
+  const mw = px(main.design.width), mh = px(main.design.height) + TITLE_HEIGHT;
+  // (the viewport's size, which asks the browser for no layout)
+  const fit = Math.min((innerWidth - 2 * MARGIN) / mw, (innerHeight - 2 * MARGIN) / mh);
+  shell.scale = Math.max(0.25, fit) * shell.zoom;
+  const s = shell.scale;
+  document.documentElement.style.setProperty("--s", String(s));
+  desk.dataset.scale = String(s);
+  const centre = {
+    x: Math.max(MARGIN + (mw * s) / 2, innerWidth / 2),
+    y: Math.max(MARGIN + (mh * s) / 2, innerHeight / 2),
+  };
+  for (const f of loadedForms()) {
+    const w = px(f.design.width), h = px(f.design.height);
+    f.client.style.width = w * s + "px";
+    f.client.style.height = h * s + "px";
+    f.el.style.width = w * s + "px";
+    const left = centre.x + f.offset.x * s - (w * s) / 2;
+    const top = centre.y + f.offset.y * s - ((h + TITLE_HEIGHT) * s) / 2;
+    f.el.style.left = Math.max(0, left) + "px";
+    f.el.style.top = Math.max(0, top) + "px";
+    for (const c of f.controls.values()) {
+      const st = c.el.style, d = c.el.dataset;
+      st.left = d.left * s + "px";
+      st.top = d.top * s + "px";
+      st.width = d.width * s + "px";
+      st.height = d.height * s + "px";
+      if (c.kind === "scrollbar") c.show();
+      if (c.kind === "button") c.setScale(s);
+      if (c.kind === "textbox") c.fitTitle();
+    }
+    f.surface.resize(w, h, f.design.backColor);
+  }
+}
+
+window.addEventListener("resize", layout);
+
+document.addEventListener("keydown", (e) => {
+  if (!e.ctrlKey || e.altKey) return;
+  const i = ZOOMS.indexOf(shell.zoom);
+  let next = null;
+  if (e.key === "+" || e.key === "=" || e.code === "NumpadAdd") next = ZOOMS[Math.min(ZOOMS.length - 1, i + 1)];
+  else if (e.key === "-" || e.code === "NumpadSubtract") next = ZOOMS[Math.max(0, i - 1)];
+  else if (e.key === "0" || e.code === "Numpad0") next = 1;
+  if (next === null) return;
+  e.preventDefault();
+  shell.zoom = next;
+  layout();
+});
+
+// The first window at once, in the program's own font as soon as it has loaded; then the
+// core, and whatever was done while it compiled.
+const font = document.fonts.load('10px "Schimatios Sans"', "ΣΧΗμάτιος");
+shell.form(STARTUP.name).show();
+const core = await loadCore();
+for (const f of core.program.forms) classes.set(f.name, f);
+shell.core = core;
+layout(); // the bars' values as the core says them
+for (const handler of waiting.splice(0)) handler();
+await font;
+document.body.dataset.ready = "";

@@ -1,34 +1,31 @@
-// Shared by the browser suites: Debian's Chromium, headless, on the built file.
-import { chromium } from "playwright-core";
+// Shared by the browser suites: the built file in one of the three engines, chosen by
+// ENGINE (chromium, firefox or webkit; chromium when unset).
+import assert from "node:assert/strict";
 import path from "node:path";
 import url from "node:url";
+import { launchEngine, unsupported as engineCannot } from "./driver/engines.mjs";
+import { Page } from "./driver/page.mjs";
 
 export const html = path.resolve(process.env.SCHIMATIOS_HTML ||
                                  new URL("../../build/web/schimatios.html", import.meta.url).pathname);
 export const fileUrl = url.pathToFileURL(html).href;
+export const engine = process.env.ENGINE || "chromium";
 
-export async function launch(options = {}) {
-  return chromium.launch({
-    executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
-    args: ["--no-sandbox", "--disable-gpu", "--disable-background-networking",
-           "--disable-component-update", "--disable-sync", "--no-first-run",
-           "--disable-quic", ...(options.args || [])],
-  });
+export async function launch() {
+  const browser = await launchEngine(engine);
+  browser.engine = engine;
+  return browser;
 }
 
-// A fresh page on the program, the menu shown. Every request the page makes is kept.
+// Why this run's engine cannot show a viewport, or false when it can: a test skips with it.
+export const unsupported = (viewport) => engineCannot(engine, viewport);
+
+// A fresh page on the program, the menu shown.
 export async function open(browser, { width = 1366, height = 768, locale = "el-GR",
-                                      deviceScaleFactor = 1, hasTouch = false } = {}) {
-  const context = await browser.newContext({ viewport: { width, height }, locale,
-                                             deviceScaleFactor, hasTouch });
-  const page = await context.newPage();
-  page.requests = [];
-  page.errors = [];
-  page.on("request", (r) => page.requests.push(r.url()));
-  page.on("pageerror", (e) => page.errors.push(String(e)));
-  page.on("console", (m) => { if (m.type() === "error") page.errors.push(m.text()); });
+                                      deviceScaleFactor = 1 } = {}) {
+  const page = new Page(await browser.newTab({ width, height, locale, deviceScaleFactor }), browser.engine);
   await page.goto(fileUrl);
-  await page.waitForSelector("body[data-ready]");
+  await page.waitForFunction(() => document.body.hasAttribute("data-ready"));
   return page;
 }
 
@@ -41,7 +38,7 @@ export const ctl = (page, form, control) =>
 export async function setBar(page, form, bar, value) {
   const el = ctl(page, form, bar);
   await el.focus();
-  const [min, max] = (await el.evaluate((e) => [e.ariaValueMin, e.ariaValueMax])).map(Number);
+  const [min, max] = (await el.evaluate((e) => [e.getAttribute("aria-valuemin"), e.getAttribute("aria-valuemax")])).map(Number);
   const tenth = Math.max(1, Math.round((max - min) / 10));
   let now = Number(await el.getAttribute("aria-valuenow"));
   if (now === value) return;
@@ -76,7 +73,7 @@ export async function setBar(page, form, bar, value) {
 // values the bar passed through.
 export async function dragThumb(page, form, bar, value, steps = 20) {
   const el = ctl(page, form, bar);
-  const [min, max] = (await el.evaluate((e) => [e.ariaValueMin, e.ariaValueMax])).map(Number);
+  const [min, max] = (await el.evaluate((e) => [e.getAttribute("aria-valuemin"), e.getAttribute("aria-valuemax")])).map(Number);
   const track = await el.locator('[data-part="track"]').boundingBox();
   const thumb = await el.locator('[data-part="thumb"]').boundingBox();
   const x = thumb.x + thumb.width / 2, y = thumb.y + thumb.height / 2;
@@ -111,11 +108,20 @@ export async function recordEvents(page) {
 export const loadedForms = (page) =>
   page.evaluate(() => [...document.querySelectorAll("[data-form]")].map((w) => w.dataset.form).sort());
 
+// No console error and no uncaught exception, where the driver tells them
+// (WebKitWebDriver tells none: the other engines cover it).
+export function assertNoErrors(page) {
+  if (page.errors !== null) assert.deepEqual(page.errors, []);
+}
+
 export const beeps = (page) => page.evaluate(() => Number(document.body.dataset.beeps || 0));
 
-// Only the file itself and what it carries inside: no request leaves the page.
-export function outsideRequests(page) {
-  return page.requests.filter((u) => !u.startsWith("data:") && u !== fileUrl);
+// Only the file itself and what it carries inside: no request leaves the page. The
+// driver's record where it keeps one, the page's own record of what it fetched otherwise.
+export async function outsideRequests(page) {
+  const requests = page.tab.requests ||
+    await page.evaluate(() => performance.getEntriesByType("resource").map((e) => e.name));
+  return requests.filter((u) => !u.startsWith("data:") && u !== fileUrl);
 }
 
 export const FIGURES = [

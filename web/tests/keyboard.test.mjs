@@ -12,7 +12,8 @@ const focused = (page) => page.evaluate(() => {
   const el = document.activeElement;
   const style = getComputedStyle(el);
   return { form: el.closest("[data-form]")?.dataset.form, control: el.dataset.control,
-           name: el.getAttribute("aria-label"), ring: parseFloat(style.outlineWidth) };
+           name: el.getAttribute("aria-label"), ring: parseFloat(style.outlineWidth),
+           focus: el.matches(":focus"), page: document.hasFocus() };
 });
 
 test("every window with the keyboard alone", async () => {
@@ -25,7 +26,7 @@ test("every window with the keyboard alone", async () => {
       f = await focused(page);
     }
     assert.equal(f.control, w.button, w.row);
-    assert.ok(f.ring >= 2, "a visible ring on " + w.button);
+    assert.ok(f.ring >= 2, `a visible ring on ${w.button}: ${JSON.stringify(f)}`);
     await page.keyboard.press("Space");
     await win(page, w.form).waitFor();
     // Tab visits every bar, box and button once, in tab order, each with a name.
@@ -56,7 +57,7 @@ test("every window with the keyboard alone", async () => {
     await win(page, "Form1").waitFor();
     assert.deepEqual(await loadedForms(page), ["Form1"]);
   }
-  await page.context().close();
+  await page.close();
 });
 
 test("the menu's tab order follows the design, round and round, and Shift+Tab goes back", async () => {
@@ -71,5 +72,5 @@ test("the menu's tab order follows the design, round and round, and Shift+Tab go
                            "Command8", "Command9", "Command10", "Command1"]);
   await page.keyboard.press("Shift+Tab");
   assert.equal((await focused(page)).control, "Command10");
-  await page.context().close();
+  await page.close();
 });

@@ -3,7 +3,7 @@
 // closed or the end button ends the program, and the page offers to start again.
 import assert from "node:assert/strict";
 import { after, before, test } from "node:test";
-import { FIGURES, beeps, boxes, ctl, launch, loadedForms, open, openFigure, outsideRequests, setBar, win } from "./browser.mjs";
+import { FIGURES, assertNoErrors, beeps, boxes, ctl, launch, loadedForms, open, openFigure, outsideRequests, setBar, win } from "./browser.mjs";
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -17,7 +17,7 @@ test("starts on the menu alone, nothing computed", async () => {
   assert.equal(await page.evaluate(() => document.documentElement.lang), "el");
   assert.equal(await ctl(page, "Form1", "Label1").textContent(),
                "Σχεδίαση και Μελέτη βασικών χαρακτηριστικών Γεωμετρικών σχημάτων:");
-  await page.context().close();
+  await page.close();
 });
 
 test("every figure opens in the menu's place and goes back, from its design each time", async () => {
@@ -40,7 +40,7 @@ test("every figure opens in the menu's place and goes back, from its design each
   }
   // Each open and each back beeps once.
   assert.equal(await beeps(page), FIGURES.length * 4);
-  await page.context().close();
+  await page.close();
 });
 
 test("the credits open once, outlive the menu and close with their button", async () => {
@@ -61,7 +61,7 @@ test("the credits open once, outlive the menu and close with their button", asyn
   assert.deepEqual(await loadedForms(page), ["Form1", "Formd"]);
   await ctl(page, "Formd", "Command1(1)").click();
   assert.deepEqual(await loadedForms(page), ["Form1"]);
-  await page.context().close();
+  await page.close();
 });
 
 test("the notice: shown once, brought forward, spoken, closed without a trace", async () => {
@@ -90,7 +90,7 @@ test("the notice: shown once, brought forward, spoken, closed without a trace", 
   assert.ok(await z("Formm") > await z("Formtra"));
   await ctl(page, "Formm", "Command1").click();
   assert.deepEqual(await loadedForms(page), ["Formtra"]);
-  await page.context().close();
+  await page.close();
 });
 
 test("closing the last window ends the program; the page offers to start again", async () => {
@@ -103,7 +103,7 @@ test("closing the last window ends the program; the page offers to start again",
   await page.locator("#ended button").click();
   assert.deepEqual(await loadedForms(page), ["Form1"]);
   assert.equal(await page.locator("#ended").isVisible(), false);
-  await page.context().close();
+  await page.close();
 });
 
 test("the end button ends the program with the credits open", async () => {
@@ -113,9 +113,9 @@ test("the end button ends the program with the credits open", async () => {
   assert.deepEqual(await loadedForms(page), []);
   assert.ok(await page.locator("#ended").isVisible());
   assert.equal(await beeps(page), 2);
-  assert.deepEqual(outsideRequests(page), []);
-  assert.deepEqual(page.errors, []);
-  await page.context().close();
+  assert.deepEqual(await outsideRequests(page), []);
+  assertNoErrors(page);
+  await page.close();
 });
 
 test("a close box unloads only its window", async () => {
@@ -123,5 +123,5 @@ test("a close box unloads only its window", async () => {
   await ctl(page, "Form1", "Command9").click();
   await win(page, "Formd").locator(".close").click();
   assert.deepEqual(await loadedForms(page), ["Form1"]);
-  await page.context().close();
+  await page.close();
 });

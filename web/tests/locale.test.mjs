@@ -2,7 +2,7 @@
 // nothing of the network.
 import assert from "node:assert/strict";
 import { after, before, test } from "node:test";
-import { boxes, launch, open, openFigure, outsideRequests, setBar } from "./browser.mjs";
+import { assertNoErrors, boxes, launch, open, openFigure, outsideRequests, setBar } from "./browser.mjs";
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -20,9 +20,9 @@ for (const [locale, length, degrees] of [["el-GR", "070,97", "046,45°"], ["en-U
     assert.equal(shown.txtdief, degrees);
     assert.equal(shown.txtdief3, " .258055555555556 π rad");
     assert.equal(shown.txtdief2, `046° 27' 00"/${length[3]}0`);
-    assert.deepEqual(outsideRequests(page), []);
-    assert.deepEqual(page.errors, []);
-    await page.context().close();
+    assert.deepEqual(await outsideRequests(page), []);
+    assertNoErrors(page);
+    await page.close();
   });
 }
 
@@ -30,5 +30,5 @@ test("the Greek browser gets lang el and the Greek captions", async () => {
   const page = await open(browser, { locale: "el-GR" });
   assert.equal(await page.evaluate(() => navigator.language), "el-GR");
   assert.equal(await page.evaluate(() => document.documentElement.lang), "el");
-  await page.context().close();
+  await page.close();
 });

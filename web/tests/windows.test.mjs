@@ -35,8 +35,8 @@ describe("design texts on opening", () => {
       // Every box is read-only; every bar starts at its stored value.
       for (const box of await win(page, w.form).locator("input[data-control]").all())
         assert.equal(await box.getAttribute("readonly"), "");
-      assert.deepEqual(outsideRequests(page), []);
-      await page.context().close();
+      assert.deepEqual(await outsideRequests(page), []);
+      await page.close();
     });
   }
 });
@@ -50,7 +50,7 @@ test("square: the side bar, every side", async () => {
   for (const s of [2, 3, 4, 5, 6, 7, 8, 9, 10, 1])
     assert.deepEqual(await shows(page, "Formt", [["hsbpleyra", s]], ["txtpleyra", "per", "emb"]),
                      [" " + s, per[s - 1], emb[s - 1]]);
-  await page.context().close();
+  await page.close();
 });
 
 test("circle: every radius", async () => {
@@ -66,7 +66,7 @@ test("circle: every radius", async () => {
   for (const R of [2, 3, 4, 5, 6, 7, 8, 9, 10, 1])
     assert.deepEqual(await shows(page, "Formk", [["hsbR", R]], ["txtR", "per", "emb"]),
                      [" " + R, ...rows[R - 1]]);
-  await page.context().close();
+  await page.close();
 });
 
 test("rectangle and angle", async () => {
@@ -78,7 +78,7 @@ test("rectangle and angle", async () => {
   await openFigure(page, "Command8", "Formangle");
   for (const V of [41, 90, 124, 1])
     assert.deepEqual(await shows(page, "Formangle", [["hsbgonia", V]], ["txtgonia"]), [` ${V}°`]);
-  await page.context().close();
+  await page.close();
 });
 
 test("oblique parallelogram: the table", async () => {
@@ -96,7 +96,7 @@ test("oblique parallelogram: the table", async () => {
   for (const [a, b, phi, ...texts] of rows)
     assert.deepEqual(await shows(page, "Formparal", [["hsbpleurac", a], ["hsbpleurad", b], ["hsbgonia1", phi]],
                                  ["txth", "emb", "txtper", "txtgon"]), texts, `${a} ${b} ${phi}`);
-  await page.context().close();
+  await page.close();
 });
 
 test("triangle: the right triangle at Α = 90°", async () => {
@@ -109,7 +109,7 @@ test("triangle: the right triangle at Α = 90°", async () => {
   assert.deepEqual(await shows(page, "Formtri", [["hsbgoniaa", 60], ["hsbgoniag", 60], ["hsbpleurab", 6]],
                                ["txtgoniab", "txtpleuraa", "txtpleurag"]),
                    [" 60°", " 5.99999999999999", " 5.99999999999999"]);
-  await page.context().close();
+  await page.close();
 });
 
 test("trapezium: the table", async () => {
@@ -127,7 +127,7 @@ test("trapezium: the table", async () => {
     assert.deepEqual(await shows(page, "Formtra", [["hsbpleuraa", a], ["hsbpleurag", g], ["hsbgoniaa", A], ["hsbgoniab", B]],
                                  ["txtpleurab", "txtpleurad", "txtyphsos", "txtgoniad", "per", "emb"]),
                      texts, `${A} ${B} ${a} ${g}`);
-  await page.context().close();
+  await page.close();
 });
 
 test("line segment: the table under the Greek language", async () => {
@@ -145,7 +145,7 @@ test("line segment: the table under the Greek language", async () => {
                                  ["txtmhkos", "txtdief", "txtdief3", "txtdief4"]), texts, `${length} ${direction}`);
   await setBar(page, "Formline", "hsbdief", 115);
   assert.equal((await boxes(page, "Formline")).txtdief2, "001° 09' 00\"/,0");
-  await page.context().close();
+  await page.close();
 });
 
 describe("spoken names and values", () => {
@@ -162,7 +162,7 @@ describe("spoken names and values", () => {
     assert.equal(await ctl(page, "Form1", "Command2").getAttribute("aria-label"), "Τετράγωνο.");
     assert.equal(await ctl(page, "Form1", "Command2").getAttribute("title"), "Τετράγωνο. ");
     assert.equal(await ctl(page, "Form1", "Command4").getAttribute("aria-label"), "Έξοδος");
-    await page.context().close();
+    await page.close();
   });
 
   for (const [locale, sep] of [["el-GR", ","], ["en-US", "."]]) {
@@ -187,7 +187,7 @@ describe("spoken names and values", () => {
       await setBar(page, "Formtra", "hsbpleuraa", 7);
       assert.equal(await ctl(page, "Formtra", "hsbpleuraa").getAttribute("aria-valuetext"), "7");
       assert.equal(await ctl(page, "Formtra", "hsbpleuraa").getAttribute("aria-description"), null);
-      await page.context().close();
+      await page.close();
     });
   }
 });

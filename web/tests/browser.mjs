@@ -20,10 +20,12 @@ export async function launch() {
 // Why this run's engine cannot show a viewport, or false when it can: a test skips with it.
 export const unsupported = (viewport) => engineCannot(engine, viewport);
 
-// A fresh page on the program, the menu shown.
+// A fresh page on the program, the menu shown and the core ready; `before(page)` runs
+// before the page is opened.
 export async function open(browser, { width = 1366, height = 768, locale = "el-GR",
-                                      deviceScaleFactor = 1 } = {}) {
+                                      deviceScaleFactor = 1, before = null } = {}) {
   const page = new Page(await browser.newTab({ width, height, locale, deviceScaleFactor }), browser.engine);
+  if (before) await before(page);
   await page.goto(fileUrl);
   await page.waitForFunction(() => document.body.hasAttribute("data-ready"));
   return page;

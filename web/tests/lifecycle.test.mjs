@@ -3,7 +3,7 @@
 // closed or the end button ends the program, and the page offers to start again.
 import assert from "node:assert/strict";
 import { after, before, test } from "node:test";
-import { FIGURES, assertNoErrors, beeps, boxes, ctl, launch, loadedForms, open, openFigure, outsideRequests, setBar, win } from "./browser.mjs";
+import { FIGURES, assertNoErrors, beeps, boxes, ctl, engine, launch, loadedForms, open, openFigure, outsideRequests, setBar, win } from "./browser.mjs";
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -17,6 +17,32 @@ test("starts on the menu alone, nothing computed", async () => {
   assert.equal(await page.evaluate(() => document.documentElement.lang), "el");
   assert.equal(await ctl(page, "Form1", "Label1").textContent(),
                "Σχεδίαση και Μελέτη βασικών χαρακτηριστικών Γεωμετρικών σχημάτων:");
+  await page.close();
+});
+
+// On a slow machine the menu is there before the core has compiled: a pupil who presses
+// a figure's button then finds the figure open once the core is ready.
+test("the menu works before the core is ready", { skip: engine !== "chromium" && "only Chromium's CPU can be slowed" }, async () => {
+  let early = null;
+  const page = await open(browser, {
+    async before(page) {
+      await page.tab.cdp("Emulation.setCPUThrottlingRate", { rate: 20 });
+      const goto = page.goto.bind(page);
+      page.goto = async (url) => {
+        await goto(url); // back once the document has loaded, the core still compiling
+        early = await page.evaluate(() => {
+          document.querySelector('[data-form="Form1"] [data-control="Command2"]').click();
+          return { ready: document.body.hasAttribute("data-ready"),
+                   opened: document.querySelector('[data-form="Formt"]') !== null };
+        });
+      };
+    },
+  });
+  await win(page, "Formt").waitFor();
+  assert.deepEqual(early, { ready: false, opened: false }, "pressed before the core could run it");
+  assert.deepEqual(await loadedForms(page), ["Formt"]);
+  assert.equal(await beeps(page), 1);
+  await page.tab.cdp("Emulation.setCPUThrottlingRate", { rate: 1 });
   await page.close();
 });
 

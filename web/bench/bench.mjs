@@ -2,7 +2,7 @@
 // the file's size; the menu's first contentful paint from file:// against a blank page's
 // in the same run (median of warm loads), and in Chromium again with its CPU slowed four
 // times, as on a cheap tablet; update + paint per drag step of the heaviest windows.
-//   node web/bench/bench.mjs [engine ...]   (after cmake --build --preset web; from web/tests' modules)
+//   node web/bench/bench.mjs [engine ...] [--paint-only]   (after cmake --build --preset web)
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
@@ -21,20 +21,24 @@ const blank = path.join(fs.mkdtempSync(path.join(os.tmpdir(), "blank-")), "blank
 fs.writeFileSync(blank, '<!DOCTYPE html><html lang="el"><meta charset="utf-8"><title>κενή</title><p>ΣΧΗμάτιος</p>');
 const blankUrl = url.pathToFileURL(blank).href;
 
-// The first contentful paint of `target`: the menu's captions and pictures are the page's
-// first content, so for the program it is the menu painted.
-async function firstPaint(page, target) {
-  const times = [];
-  for (let i = 0; i <= LOADS; ++i) {
-    await page.goto(target);
-    const t = await page.evaluate(() => new Promise((resolve) => {
-      const seen = () => performance.getEntriesByName("first-contentful-paint")[0];
-      const wait = () => (seen() ? resolve(seen().startTime) : requestAnimationFrame(wait));
-      wait();
-    }));
-    if (i > 0) times.push(t); // the first load warms the caches
-  }
-  return median(times);
+// The first contentful paint of the program and of a blank page, loaded in turn so that
+// both see the same machine: the menu's captions and pictures are the page's first
+// content, so for the program it is the menu painted. Medians of warm loads.
+async function firstPaints(page) {
+  const times = { ours: [], bare: [] };
+  for (let i = 0; i <= LOADS; ++i)
+    for (const [which, target] of [["ours", fileUrl], ["bare", blankUrl]]) {
+      await page.goto("about:blank"); // each load from the same empty page, not after the other
+      await page.goto(target);
+      await page.waitForFunction((url) => location.href === url, target);
+      const t = await page.evaluate(() => new Promise((resolve) => {
+        const seen = () => performance.getEntriesByName("first-contentful-paint")[0];
+        const wait = () => (seen() ? resolve(seen().startTime) : requestAnimationFrame(wait));
+        wait();
+      }));
+      if (i > 0) times[which].push(t); // the first load warms the caches
+    }
+  return [median(times.ours), median(times.bare)];
 }
 
 // Update + paint of one drag step: the bar moved by one, the core's handler run, the boxes
@@ -59,22 +63,22 @@ async function perStep(browser, width, height, button, form, bar, from) {
   return { ms: median(samples), scale };
 }
 
-for (const engine of process.argv.slice(2).length ? process.argv.slice(2) : ENGINES) {
+const steps = !process.argv.includes("--paint-only");
+const engines = process.argv.slice(2).filter((a) => !a.startsWith("--"));
+for (const engine of engines.length ? engines : ENGINES) {
   const browser = await launchEngine(engine);
   browser.engine = engine;
   const page = new Page(await browser.newTab({ width: 1366, height: 768, locale: "el-GR", deviceScaleFactor: 1 }), engine);
-  const ours = await firstPaint(page, fileUrl);
-  const bare = await firstPaint(page, blankUrl);
+  const [ours, bare] = await firstPaints(page);
   console.log(`${engine}: menu painted ${ours.toFixed(1)} ms, a blank page ${bare.toFixed(1)} ms, ratio ${(ours / bare).toFixed(2)}`);
   if (page.tab.cdp) {
     await page.tab.cdp("Emulation.setCPUThrottlingRate", { rate: 4 });
-    const slowOurs = await firstPaint(page, fileUrl);
-    const slowBare = await firstPaint(page, blankUrl);
+    const [slowOurs, slowBare] = await firstPaints(page);
     await page.tab.cdp("Emulation.setCPUThrottlingRate", { rate: 1 });
     console.log(`${engine}, CPU 4× slower: menu painted ${slowOurs.toFixed(1)} ms, a blank page ${slowBare.toFixed(1)} ms, ratio ${(slowOurs / slowBare).toFixed(2)}`);
   }
   await page.close();
-  for (const [w, h] of [[480, 400], [1366, 768], [1920, 1080]]) {
+  for (const [w, h] of steps ? [[480, 400], [1366, 768], [1920, 1080]] : []) {
     const trap = await perStep(browser, w, h, "Command6", "Formtra", "hsbgoniaa",
                                [["hsbpleuraa", 10], ["hsbpleurag", 5], ["hsbgoniab", 60], ["hsbgoniaa", 60]]);
     const seg = await perStep(browser, w, h, "Command7", "Formline", "hsbdief", [["hsbmhkos", 7097], ["hsbdief", 4645]]);

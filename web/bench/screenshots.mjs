@@ -9,11 +9,11 @@ const [folder = "screenshots", ...chosen] = process.argv.slice(2);
 fs.mkdirSync(folder, { recursive: true });
 // Each figure large first, then as it is shown.
 const grown = {
-  Formline: [["hsbmhkos", 10000], ["hsbdief", 9000]], Formangle: [["hsbgonia", 170]], Formt: [["hsbpleyra", 10]],
+  Formline: [["hsbmhkos", 10000], ["hsbdief", 9000]], Formangle: [["hsbgonia", 124]], Formt: [["hsbpleyra", 10]],
   Formo: [["hsbpleyraa", 10], ["hsbpleyrab", 10]], Formk: [["hsbR", 10]],
   Formtri: [["hsbpleurab", 10], ["hsbgoniaa", 80], ["hsbgoniag", 80]],
   Formparal: [["hsbpleurac", 10], ["hsbpleurad", 10], ["hsbgonia1", 90]],
-  Formtra: [["hsbpleuraa", 10], ["hsbpleurag", 9], ["hsbgoniaa", 80], ["hsbgoniab", 80]],
+  Formtra: [["hsbpleuraa", 10], ["hsbpleurag", 9], ["hsbgoniaa", 79], ["hsbgoniab", 79]],
 };
 const shrunk = {
   Formline: [["hsbmhkos", 7097], ["hsbdief", 4645]], Formangle: [["hsbgonia", 41]], Formt: [["hsbpleyra", 6]],

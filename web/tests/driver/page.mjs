@@ -85,7 +85,10 @@ export class Page {
     return this.evaluate(() => document.title);
   }
 
+  // What the page shows once it has painted its latest state (WebKit's driver otherwise
+  // takes the frame before).
   async screenshot({ path } = {}) {
+    await this.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
     const png = await this.tab.screenshot();
     if (path) (await import("node:fs")).writeFileSync(path, png);
     return png;

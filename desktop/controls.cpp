@@ -1,6 +1,6 @@
 #include "controls.h"
 
-#include "numfmt.h"
+#include "spoken.h"
 #include "surface.h"
 
 #include <QContextMenuEvent>

@@ -11,6 +11,7 @@
 #include <QStyleOptionSlider>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace desktop {
 
@@ -67,7 +68,7 @@ int scaled(int twips, double scale) {
 
 Form::Form(Shell& shell, const rt::FormClass& formClass) : shell_(shell), class_(formClass) {
     restTimer_.setSingleShot(true);
-    restTimer_.setInterval(kRestMs);
+    restTimer_.setInterval(rt::kRestMs);
     connect(&restTimer_, &QTimer::timeout, this, &Form::barRested);
 }
 
@@ -86,6 +87,9 @@ void Form::load() {
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->setKind(design().kind);
     window->onClose = [this] { unload(); };
+    // A figure window says what its drawing shows, and until its first drawing, that
+    // there is none yet.
+    if (!design().figure.empty()) window->setAccessibleDescription(qs(rt::describeEmpty(design())));
 
     // Labels first: they lie beneath every other control they overlap.
     std::vector<const ControlDesign*> order;
@@ -126,12 +130,8 @@ void Form::load() {
         widget->setObjectName(qs(c->name));
         if (!c->toolTip.empty() && c->kind != ControlKind::TextBox)
             widget->setToolTip(qs(c->toolTip));
-        if (!c->accessibleName.empty())
-            widget->setAccessibleName(qs(c->accessibleName));
-        else if (c->kind == ControlKind::Label)
-            widget->setAccessibleName(qs(c->text));
-        else if (!c->toolTip.empty())
-            widget->setAccessibleName(qs(c->toolTip).trimmed());
+        if (const std::string name = rt::spokenName(*c); !name.empty())
+            widget->setAccessibleName(qs(name));
         controls_.insert(qs(c->name), widget);
         if (c->kind != ControlKind::Label) tabOrder.emplace_back(c->tabIndex, widget);
     }
@@ -153,6 +153,16 @@ void Form::load() {
     for (const auto& [keys, step] : zoomKeys)
         connect(new QShortcut(QKeySequence(keys), window), &QShortcut::activated, this,
                 [this, step = step] { shell_.stepZoom(step); });
+
+    // A dialog and the notice close with Escape too, as their own button closes them.
+    if (design().kind != rt::FormKind::Main)
+        for (const ControlDesign& c : design().controls)
+            if (c.kind == ControlKind::Button) {
+                auto* button = qobject_cast<QAbstractButton*>(controls_.value(qs(c.name)));
+                connect(new QShortcut(QKeySequence(Qt::Key_Escape), window), &QShortcut::activated,
+                        button, &QAbstractButton::click);
+                break;
+            }
 
     window_ = window;
     barStyle_ = nullptr;
@@ -346,6 +356,9 @@ void Form::apply(const rt::Update& update) {
             window_->setCurrentY(step.y1);
             window_->print(qs(step.text));
             break;
+        case Step::Describe:
+            window_->setAccessibleDescription(qs(step.text));
+            break;
         case Step::Beep:
             services().beep();
             break;
@@ -371,12 +384,16 @@ void Form::barRested() {
     if (!restingBar_ || !isLoaded()) return;
     if (restingBar_->isSliderDown()) return restTimer_.start(); // still held: not at rest
     // The boxes the moves changed, in the window's order, each with its name.
-    QStringList said;
-    for (const ControlDesign& c : design().controls)
-        if (TextBox* box = textBox(c.name); box && changed_.contains(box))
-            said << box->accessibleName() + QLatin1Char(' ') + box->text().trimmed();
+    std::map<std::string, std::string> texts;
+    for (TextBox* box : changed_)
+        texts[box->objectName().toStdString()] = box->text().toStdString();
     changed_.clear();
-    if (!said.isEmpty()) window_->announce(said.join(QStringLiteral(", ")));
+    const std::string said =
+        rt::resultsMessage(design(), [&texts](const std::string& box) -> const std::string* {
+            const auto found = texts.find(box);
+            return found == texts.end() ? nullptr : &found->second;
+        });
+    if (!said.empty()) window_->announce(qs(said));
 }
 
 void Form::run(const rt::Handler& handler) {

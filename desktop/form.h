@@ -6,6 +6,7 @@
 #include "controls.h"
 #include "formclass.h"
 #include "services.h"
+#include "spoken.h"
 #include "surface.h"
 #include "update.h"
 
@@ -70,9 +71,6 @@ class Form : public QObject, private rt::Controls {
     void applyZoom();
     // Logical pixels a design pixel, where the window shows its design now.
     double scale() const { return window_ ? window_->scale() : 1; }
-
-    // How long a bar must stay still before its changed results are told.
-    static constexpr int kRestMs = 700;
 
     QWidget* control(std::string_view name) const;
     ScrollBar* scrollBar(std::string_view name) const;

@@ -12,17 +12,19 @@ const FormDesign& design() {
         .width = kFigureWidth,
         .height = kFigureHeight,
         .foreIsHighlightedText = true, // the vertex letter takes the highlighted-text colour
-        .controls = {
-            scrollBar("hsbgonia", 120, 360, 255, 3135, 1, 1, 124, 1)
-                .reads(BarUnit::Degrees)
-                .spoken("ΓΩΝΙΑ ω:"),
-            label("Label3(1)", 0, 0, 975, 255, 5, "Γωνία ω:"),
-            label("Label4", 480, 600, 375, 255, 3, "1°"),
-            label("Label5", 480, 3120, 375, 255, 4, "124°"),
-            label("Label3(0)", 120, 3840, 735, 255, 2, "ΓΩΝΙΑ ω:"),
-            textBox("txtgonia", 960, 3840, 735, 285, 0, "ω").spoken("ΓΩΝΙΑ ω:"),
-            backButton("Command1", 6),
-        }};
+        .controls =
+            {
+                scrollBar("hsbgonia", 120, 360, 255, 3135, 1, 1, 124, 1)
+                    .reads(BarUnit::Degrees)
+                    .spoken("ΓΩΝΙΑ ω:"),
+                label("Label3(1)", 0, 0, 975, 255, 5, "Γωνία ω:"),
+                label("Label4", 480, 600, 375, 255, 3, "1°"),
+                label("Label5", 480, 3120, 375, 255, 4, "124°"),
+                label("Label3(0)", 120, 3840, 735, 255, 2, "ΓΩΝΙΑ ω:"),
+                textBox("txtgonia", 960, 3840, 735, 285, 0, "ω").spoken("ΓΩΝΙΑ ω:"),
+                backButton("Command1", 6),
+            },
+        .figure = "Γωνία"};
     return d;
 }
 
@@ -38,6 +40,7 @@ Update update(int V) {
     const double x = checkedDouble(std::cos(theta) * 3000 + 1500);
     const double y = checkedDouble(3500 - std::sin(theta) * 3000);
     u.line(1500, 3500, x, y);
+    u.describe(describeFigure(u, "Γωνία ω με κορυφή", {std::to_string(V) + "°"}));
     return u;
 }
 

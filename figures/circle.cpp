@@ -11,19 +11,21 @@ const FormDesign& design() {
         .caption = "ΣΧΗμάτιος: ΚΥΚΛΟΣ",
         .width = kFigureWidth,
         .height = kFigureHeight,
-        .controls = {
-            scrollBar("hsbR", 240, 360, 255, 3135, 1, 1, 10, 1).spoken("ΑΚΤΙΝΑ:"),
-            textBox("txtR", 960, 3840, 735, 285, 0, "R").spoken("ΑΚΤΙΝΑ:"),
-            textBox("per", 3000, 3840, 855, 285, 3, "2·π·R").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
-            textBox("emb", 3000, 4200, 855, 285, 5, "π·R^2").spoken("ΕΜΒΑΔΟ:"),
-            label("label6", 0, 120, 735, 255, 10, "ΑΚΤΙΝΑ:"),
-            label("Label4", 600, 600, 375, 255, 7, "1"),
-            label("Label5", 600, 3120, 375, 255, 8, "10"),
-            label("Label3", 120, 3840, 735, 255, 6, "ΑΚΤΙΝΑ:"),
-            label("Label1", 1920, 3840, 975, 255, 2, "ΠΕΡΙΜΕΤΡΟΣ:"),
-            label("Label2", 1920, 4200, 975, 255, 4, "ΕΜΒΑΔΟ:"),
-            backButton("Command2", 9),
-        }};
+        .controls =
+            {
+                scrollBar("hsbR", 240, 360, 255, 3135, 1, 1, 10, 1).spoken("ΑΚΤΙΝΑ:"),
+                textBox("txtR", 960, 3840, 735, 285, 0, "R").spoken("ΑΚΤΙΝΑ:"),
+                textBox("per", 3000, 3840, 855, 285, 3, "2·π·R").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
+                textBox("emb", 3000, 4200, 855, 285, 5, "π·R^2").spoken("ΕΜΒΑΔΟ:"),
+                label("label6", 0, 120, 735, 255, 10, "ΑΚΤΙΝΑ:"),
+                label("Label4", 600, 600, 375, 255, 7, "1"),
+                label("Label5", 600, 3120, 375, 255, 8, "10"),
+                label("Label3", 120, 3840, 735, 255, 6, "ΑΚΤΙΝΑ:"),
+                label("Label1", 1920, 3840, 975, 255, 2, "ΠΕΡΙΜΕΤΡΟΣ:"),
+                label("Label2", 1920, 4200, 975, 255, 4, "ΕΜΒΑΔΟ:"),
+                backButton("Command2", 9),
+            },
+        .figure = "Κύκλος"};
     return d;
 }
 
@@ -38,6 +40,7 @@ Update update(int R) {
     u.print(3000, 1800, "K");
     u.circle(3000, 2000, 10, kWhite);
     u.circle(3000, 2000, mul16(120, R), kWhite);
+    u.describe(describeFigure(u, "Κύκλος με κέντρο", {"ακτίνα " + std::to_string(R)}));
     return u;
 }
 

@@ -5,6 +5,7 @@
 #include "formclass.h"
 #include "integer.h"
 #include "numfmt.h"
+#include "spoken.h"
 #include "update.h"
 
 #include <cmath>

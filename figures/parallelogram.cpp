@@ -12,29 +12,31 @@ const FormDesign& design() {
         .caption = "ΣΧΗμάτιος: ΠΛΑΓΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ",
         .width = kFigureWidth,
         .height = kFigureHeight,
-        .controls = {
-            label("Label111", 120, 0, 255, 255, 9, "α"),
-            label("Label9", 480, 0, 255, 255, 10, "β"),
-            label("Label10", 840, 0, 255, 255, 11, "φ"),
-            scrollBar("hsbpleurac", 0, 240, 255, 3135, 0, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
-            scrollBar("hsbpleurad", 360, 240, 255, 3135, 1, 1, 10, 1).spoken("ΠΛΕΥΡΑ β:"),
-            scrollBar("hsbgonia1", 720, 240, 255, 3135, 2, 0, 93, 0)
-                .reads(BarUnit::Degrees)
-                .spoken("ΓΩΝΙΑ Α:"),
-            label("Label3(0)", 0, 3840, 855, 255, 12, "ΠΛΕΥΡΑ α:"),
-            textBox("txtpleyrac", 840, 3840, 735, 285, 3, "α").spoken("ΠΛΕΥΡΑ α:"),
-            label("label6", 0, 4200, 855, 255, 13, "ΠΛΕΥΡΑ β:"),
-            textBox("txtpleyrad", 840, 4200, 735, 285, 4, "β").spoken("ΠΛΕΥΡΑ β:"),
-            label("Label11", 1680, 3840, 735, 255, 14, "ΓΩΝΙΑ Α:"),
-            textBox("txtgon", 2400, 3840, 855, 285, 5, "φ").spoken("ΓΩΝΙΑ Α:"),
-            label("Label4", 1800, 4200, 615, 255, 15, "ΥΨΟΣ:"),
-            textBox("txth", 2400, 4200, 855, 285, 6, "h").spoken("ΥΨΟΣ:"),
-            label("Label1", 3480, 3840, 615, 255, 16, "ΠΕΡΙΜ.:"),
-            textBox("txtper", 4080, 3840, 855, 285, 7, "2·(α+β)").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
-            label("Label2", 3360, 4200, 735, 255, 17, "ΕΜΒΑΔΟ:"),
-            textBox("emb", 4080, 4200, 855, 285, 8, "α·h").spoken("ΕΜΒΑΔΟ:"),
-            backButton("Command2", 18),
-        }};
+        .controls =
+            {
+                label("Label111", 120, 0, 255, 255, 9, "α"),
+                label("Label9", 480, 0, 255, 255, 10, "β"),
+                label("Label10", 840, 0, 255, 255, 11, "φ"),
+                scrollBar("hsbpleurac", 0, 240, 255, 3135, 0, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
+                scrollBar("hsbpleurad", 360, 240, 255, 3135, 1, 1, 10, 1).spoken("ΠΛΕΥΡΑ β:"),
+                scrollBar("hsbgonia1", 720, 240, 255, 3135, 2, 0, 93, 0)
+                    .reads(BarUnit::Degrees)
+                    .spoken("ΓΩΝΙΑ Α:"),
+                label("Label3(0)", 0, 3840, 855, 255, 12, "ΠΛΕΥΡΑ α:"),
+                textBox("txtpleyrac", 840, 3840, 735, 285, 3, "α").spoken("ΠΛΕΥΡΑ α:"),
+                label("label6", 0, 4200, 855, 255, 13, "ΠΛΕΥΡΑ β:"),
+                textBox("txtpleyrad", 840, 4200, 735, 285, 4, "β").spoken("ΠΛΕΥΡΑ β:"),
+                label("Label11", 1680, 3840, 735, 255, 14, "ΓΩΝΙΑ Α:"),
+                textBox("txtgon", 2400, 3840, 855, 285, 5, "φ").spoken("ΓΩΝΙΑ Α:"),
+                label("Label4", 1800, 4200, 615, 255, 15, "ΥΨΟΣ:"),
+                textBox("txth", 2400, 4200, 855, 285, 6, "h").spoken("ΥΨΟΣ:"),
+                label("Label1", 3480, 3840, 615, 255, 16, "ΠΕΡΙΜ.:"),
+                textBox("txtper", 4080, 3840, 855, 285, 7, "2·(α+β)").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
+                label("Label2", 3360, 4200, 735, 255, 17, "ΕΜΒΑΔΟ:"),
+                textBox("emb", 4080, 4200, 855, 285, 8, "α·h").spoken("ΕΜΒΑΔΟ:"),
+                backButton("Command2", 18),
+            },
+        .figure = "Πλάγιο παραλληλόγραμμο"};
     return d;
 }
 
@@ -75,6 +77,9 @@ void DrawParallelogram(const Bars& bars, Update& u) {
     u.line(Gx, Gy, Dx, Dy);
     u.print(Dx - 50, Dy - 200, "Δ");
     u.line(Dx, Dy, Ax, Ay);
+    u.describe(describeFigure(u, "Πλάγιο παραλληλόγραμμο",
+                              {"πλευρές α " + std::to_string(a) + " και β " + std::to_string(b),
+                               "γωνία Α " + std::to_string(phi) + "°"}));
 }
 
 Update RefreshFigure(const Controls& form) {

@@ -12,22 +12,24 @@ const FormDesign& design() {
         .caption = "ΣΧΗμάτιος: ΟΡΘΟΓΩΝΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ",
         .width = kFigureWidth,
         .height = kFigureHeight,
-        .controls = {
-            label("Label3(1)", 0, 0, 975, 255, 10, "ΠΛΕΥΡΕΣ:"),
-            scrollBar("hsbpleyraa", 0, 360, 255, 3135, 0, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
-            scrollBar("hsbpleyrab", 360, 360, 255, 3135, 1, 1, 10, 1).spoken("ΠΛΕΥΡΑ β:"),
-            label("Label4", 720, 600, 375, 255, 8, "1"),
-            label("Label5", 720, 3120, 375, 255, 9, "10"),
-            label("Label3(0)", 120, 3840, 855, 255, 7, "ΠΛΕΥΡΑ α:"),
-            textBox("txtpleyraa", 960, 3840, 735, 285, 2, "α").spoken("ΠΛΕΥΡΑ α:"),
-            label("label6", 120, 4200, 855, 255, 11, "ΠΛΕΥΡΑ β:"),
-            textBox("txtpleyrab", 960, 4200, 735, 285, 3, "β").spoken("ΠΛΕΥΡΑ β:"),
-            label("Label1", 1920, 3840, 975, 255, 12, "ΠΕΡΙΜΕΤΡΟΣ:"),
-            textBox("per", 3000, 3840, 855, 285, 4, "2·(α+β)").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
-            label("Label2", 1920, 4200, 975, 255, 13, "ΕΜΒΑΔΟ:"),
-            textBox("emb", 3000, 4200, 855, 285, 5, "α·β").spoken("ΕΜΒΑΔΟ:"),
-            backButton("Command2", 6),
-        }};
+        .controls =
+            {
+                label("Label3(1)", 0, 0, 975, 255, 10, "ΠΛΕΥΡΕΣ:"),
+                scrollBar("hsbpleyraa", 0, 360, 255, 3135, 0, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
+                scrollBar("hsbpleyrab", 360, 360, 255, 3135, 1, 1, 10, 1).spoken("ΠΛΕΥΡΑ β:"),
+                label("Label4", 720, 600, 375, 255, 8, "1"),
+                label("Label5", 720, 3120, 375, 255, 9, "10"),
+                label("Label3(0)", 120, 3840, 855, 255, 7, "ΠΛΕΥΡΑ α:"),
+                textBox("txtpleyraa", 960, 3840, 735, 285, 2, "α").spoken("ΠΛΕΥΡΑ α:"),
+                label("label6", 120, 4200, 855, 255, 11, "ΠΛΕΥΡΑ β:"),
+                textBox("txtpleyrab", 960, 4200, 735, 285, 3, "β").spoken("ΠΛΕΥΡΑ β:"),
+                label("Label1", 1920, 3840, 975, 255, 12, "ΠΕΡΙΜΕΤΡΟΣ:"),
+                textBox("per", 3000, 3840, 855, 285, 4, "2·(α+β)").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
+                label("Label2", 1920, 4200, 975, 255, 13, "ΕΜΒΑΔΟ:"),
+                textBox("emb", 3000, 4200, 855, 285, 5, "α·β").spoken("ΕΜΒΑΔΟ:"),
+                backButton("Command2", 6),
+            },
+        .figure = "Ορθογώνιο παραλληλόγραμμο"};
     return d;
 }
 
@@ -50,6 +52,8 @@ Update DrawRectangle(int a, int b) {
     u.line(1200, 3500, 1200, top);
     u.print(1200, letterTop, "Δ");
     u.line(1200, top, right, top);
+    u.describe(describeFigure(u, "Ορθογώνιο παραλληλόγραμμο",
+                              {"πλευρές α " + std::to_string(a) + " και β " + std::to_string(b)}));
     return u;
 }
 

@@ -13,28 +13,31 @@ const FormDesign& design() {
         .caption = "ΣΧΗμάτιος: ΕΥΘΥΓΡΑΜΜΟ ΤΜΗΜΑ",
         .width = kFigureWidth,
         .height = kFigureHeight,
-        .controls = {
-            label("Label3(1)", 0, 0, 975, 255, 7, "ΜΗΚΟΣ:"),
-            scrollBar("hsbmhkos", 120, 240, 255, 3135, 0, 0, 10000, 1)
-                .reads(BarUnit::Hundredths)
-                .spoken("ΜΗΚΟΣ:"),
-            label("Label5", 0, 3480, 735, 255, 8, " 100.00"),
-            label("Label1(1)", 600, 0, 255, 255, 9, "φ:"),
-            label("Label2(0)", 840, 360, 255, 255, 10, "0°"),
-            scrollBar("hsbdief", 480, 240, 255, 3135, 1, 0, 18000, 1)
-                .reads(BarUnit::HundredthDegrees)
-                .spoken("ΔΙΕΥΘ.:"),
-            label("Label2(1)", 600, 3360, 735, 255, 11, "180.00°"),
-            label("Label3(0)", 0, 3840, 615, 255, 12, "ΜΗΚΟΣ:"),
-            textBox("txtmhkos", 600, 3840, 855, 285, 2, "(ΑΒ)").spoken("ΜΗΚΟΣ:"),
-            textBox("txtdief4", 1680, 3840, 2535, 285, 3, "φ βαθμοί").spoken("ΔΙΕΥΘ. σε βαθμούς"),
-            label("Label1(0)", 0, 4200, 975, 255, 13, "ΔΙΕΥΘ.:"),
-            textBox("txtdief", 600, 4200, 735, 285, 4, "φ°").spoken("ΔΙΕΥΘ.:"),
-            textBox("txtdief2", 1440, 4200, 1335, 285, 5, "φ° ' \"")
-                .spoken("ΔΙΕΥΘ. σε μοίρες, πρώτα, δεύτερα"),
-            textBox("txtdief3", 2880, 4200, 2055, 285, 6, "φ rad").spoken("ΔΙΕΥΘ. σε ακτίνια"),
-            backButton("Command1", 14),
-        }};
+        .controls =
+            {
+                label("Label3(1)", 0, 0, 975, 255, 7, "ΜΗΚΟΣ:"),
+                scrollBar("hsbmhkos", 120, 240, 255, 3135, 0, 0, 10000, 1)
+                    .reads(BarUnit::Hundredths)
+                    .spoken("ΜΗΚΟΣ:"),
+                label("Label5", 0, 3480, 735, 255, 8, " 100.00"),
+                label("Label1(1)", 600, 0, 255, 255, 9, "φ:"),
+                label("Label2(0)", 840, 360, 255, 255, 10, "0°"),
+                scrollBar("hsbdief", 480, 240, 255, 3135, 1, 0, 18000, 1)
+                    .reads(BarUnit::HundredthDegrees)
+                    .spoken("ΔΙΕΥΘ.:"),
+                label("Label2(1)", 600, 3360, 735, 255, 11, "180.00°"),
+                label("Label3(0)", 0, 3840, 615, 255, 12, "ΜΗΚΟΣ:"),
+                textBox("txtmhkos", 600, 3840, 855, 285, 2, "(ΑΒ)").spoken("ΜΗΚΟΣ:"),
+                textBox("txtdief4", 1680, 3840, 2535, 285, 3, "φ βαθμοί")
+                    .spoken("ΔΙΕΥΘ. σε βαθμούς"),
+                label("Label1(0)", 0, 4200, 975, 255, 13, "ΔΙΕΥΘ.:"),
+                textBox("txtdief", 600, 4200, 735, 285, 4, "φ°").spoken("ΔΙΕΥΘ.:"),
+                textBox("txtdief2", 1440, 4200, 1335, 285, 5, "φ° ' \"")
+                    .spoken("ΔΙΕΥΘ. σε μοίρες, πρώτα, δεύτερα"),
+                textBox("txtdief3", 2880, 4200, 2055, 285, 6, "φ rad").spoken("ΔΙΕΥΘ. σε ακτίνια"),
+                backButton("Command1", 14),
+            },
+        .figure = "Ευθύγραμμο τμήμα"};
     return d;
 }
 
@@ -97,6 +100,9 @@ void DrawSegment(const Bars& bars, std::string_view sep, Update& u) {
     u.circle(Bx, By, 25, kWhite);
     u.circle(Ax, Ay, 25, kWhite);
     u.print(Ax - 210, Ay - 210, "A");
+    u.describe(describeFigure(u, "Ευθύγραμμο τμήμα",
+                              {"μήκος " + hundredths(bars.length, sep),
+                               "διεύθυνση " + hundredths(bars.direction, sep) + "°"}));
 }
 
 namespace {

@@ -11,19 +11,21 @@ const FormDesign& design() {
         .caption = "ΣΧΗμάτιος: ΤΕΤΡΑΓΩΝΟ",
         .width = kFigureWidth,
         .height = kFigureHeight,
-        .controls = {
-            scrollBar("hsbpleyra", 240, 360, 255, 3135, 1, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
-            textBox("txtpleyra", 960, 3840, 735, 285, 0, "α").spoken("ΠΛΕΥΡΑ α:"),
-            textBox("per", 3000, 3840, 855, 285, 3, "4·α").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
-            textBox("emb", 3000, 4200, 855, 285, 5, "α·α").spoken("ΕΜΒΑΔΟ:"),
-            label("Label3(1)", 120, 120, 975, 255, 10, "ΠΛΕΥΡΑ α:"),
-            label("Label4", 600, 600, 375, 255, 7, "1"),
-            label("Label5", 600, 3120, 375, 255, 8, "10"),
-            label("Label3(0)", 120, 3840, 855, 255, 6, "ΠΛΕΥΡΑ α:"),
-            label("Label1", 1920, 3840, 975, 255, 2, "ΠΕΡΙΜΕΤΡΟΣ:"),
-            label("Label2", 1920, 4200, 975, 255, 4, "ΕΜΒΑΔΟ:"),
-            backButton("Command2", 9),
-        }};
+        .controls =
+            {
+                scrollBar("hsbpleyra", 240, 360, 255, 3135, 1, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
+                textBox("txtpleyra", 960, 3840, 735, 285, 0, "α").spoken("ΠΛΕΥΡΑ α:"),
+                textBox("per", 3000, 3840, 855, 285, 3, "4·α").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
+                textBox("emb", 3000, 4200, 855, 285, 5, "α·α").spoken("ΕΜΒΑΔΟ:"),
+                label("Label3(1)", 120, 120, 975, 255, 10, "ΠΛΕΥΡΑ α:"),
+                label("Label4", 600, 600, 375, 255, 7, "1"),
+                label("Label5", 600, 3120, 375, 255, 8, "10"),
+                label("Label3(0)", 120, 3840, 855, 255, 6, "ΠΛΕΥΡΑ α:"),
+                label("Label1", 1920, 3840, 975, 255, 2, "ΠΕΡΙΜΕΤΡΟΣ:"),
+                label("Label2", 1920, 4200, 975, 255, 4, "ΕΜΒΑΔΟ:"),
+                backButton("Command2", 9),
+            },
+        .figure = "Τετράγωνο"};
     return d;
 }
 
@@ -43,6 +45,7 @@ Update update(int s) {
     u.line(1200, 3500, 1200, sub16(3500, k));
     u.line(1200, sub16(3500, k), add16(1200, k), sub16(3500, k));
     u.print(1100, sub16(3500, add16(k, 200)), "Δ");
+    u.describe(describeFigure(u, "Τετράγωνο", {"πλευρά α " + std::to_string(s)}));
     return u;
 }
 

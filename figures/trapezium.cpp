@@ -13,41 +13,43 @@ const FormDesign& design() {
         .caption = "ΣΧΗμάτιος: ΤΡΑΠΕΖΙΟ",
         .width = kFigureWidth,
         .height = kFigureHeight,
-        .controls = {
-            label("Label9", 120, 120, 255, 255, 14, "A"),
-            label("Label27", 480, 120, 255, 255, 15, "Β"),
-            label("Label12", 840, 120, 375, 375, 16, "α"),
-            label("label24", 1200, 120, 255, 255, 17, "γ"),
-            scrollBar("hsbgoniaa", 0, 360, 255, 3135, 0, 1, 100, 1)
-                .reads(BarUnit::Degrees)
-                .spoken("ΓΩΝΙΑ Α:"),
-            scrollBar("hsbgoniab", 360, 360, 255, 3135, 1, 1, 79, 1)
-                .reads(BarUnit::Degrees)
-                .spoken("ΓΩΝΙΑ Β:"),
-            scrollBar("hsbpleuraa", 720, 360, 255, 3135, 2, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
-            scrollBar("hsbpleurag", 1080, 360, 255, 3135, 3, 0, 9, 0).spoken("ΠΛΕΥΡΑ γ:"),
-            label("Label3(0)", 0, 3600, 855, 255, 18, "ΓΩΝΙΑ Α:"),
-            textBox("txtgoniaa", 840, 3600, 495, 285, 4, "Α").spoken("ΓΩΝΙΑ Α:"),
-            label("Labe7", 0, 3960, 735, 255, 19, "ΓΩΝΙΑ Β:"),
-            textBox("txtgoniab", 840, 3960, 495, 285, 5, "Β").spoken("ΓΩΝΙΑ Β:"),
-            label("Label7", 0, 4320, 855, 255, 20, "ΠΛΕΥΡΑ α:"),
-            textBox("txtpleuraa", 840, 4320, 495, 285, 6, "α").spoken("ΠΛΕΥΡΑ α:"),
-            label("Label4", 1440, 3600, 735, 255, 21, "ΠΛΕΥ. β:"),
-            textBox("txtpleurab", 2160, 3600, 735, 285, 7, "β").spoken("ΠΛΕΥΡΑ β:"),
-            label("label6", 1440, 3960, 735, 255, 22, "ΓΩΝΙΑ Δ:"),
-            textBox("txtgoniad", 2160, 3960, 735, 285, 8, "Δ").spoken("ΓΩΝΙΑ Δ:"),
-            label("Label8", 1440, 4320, 735, 255, 23, "ΠΛΕΥ. γ:"),
-            textBox("txtpleurag", 2160, 4320, 735, 285, 9, "γ").spoken("ΠΛΕΥΡΑ γ:"),
-            label("Label13", 3000, 3600, 735, 255, 24, "ΠΛΕΥ. δ:"),
-            textBox("txtpleurad", 3720, 3600, 735, 285, 10, "δ").spoken("ΠΛΕΥΡΑ δ:"),
-            label("Label5", 3000, 3960, 735, 255, 25, "ΥΨΟΣ h:"),
-            textBox("txtyphsos", 3720, 3960, 735, 285, 11, "h").spoken("ΥΨΟΣ h:"),
-            label("Label1", 3000, 4320, 615, 255, 26, "ΠΕΡΙΜ.:"),
-            textBox("per", 3720, 4320, 735, 285, 12, "α+β+γ+δ").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
-            label("Label2", 4560, 3600, 615, 255, 27, "ΕΜΒΑ.:"),
-            textBox("emb", 5040, 3600, 975, 285, 13, "(β+α)·h/2").spoken("ΕΜΒΑΔΟ:"),
-            backButton("Command1", 28),
-        }};
+        .controls =
+            {
+                label("Label9", 120, 120, 255, 255, 14, "A"),
+                label("Label27", 480, 120, 255, 255, 15, "Β"),
+                label("Label12", 840, 120, 375, 375, 16, "α"),
+                label("label24", 1200, 120, 255, 255, 17, "γ"),
+                scrollBar("hsbgoniaa", 0, 360, 255, 3135, 0, 1, 100, 1)
+                    .reads(BarUnit::Degrees)
+                    .spoken("ΓΩΝΙΑ Α:"),
+                scrollBar("hsbgoniab", 360, 360, 255, 3135, 1, 1, 79, 1)
+                    .reads(BarUnit::Degrees)
+                    .spoken("ΓΩΝΙΑ Β:"),
+                scrollBar("hsbpleuraa", 720, 360, 255, 3135, 2, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
+                scrollBar("hsbpleurag", 1080, 360, 255, 3135, 3, 0, 9, 0).spoken("ΠΛΕΥΡΑ γ:"),
+                label("Label3(0)", 0, 3600, 855, 255, 18, "ΓΩΝΙΑ Α:"),
+                textBox("txtgoniaa", 840, 3600, 495, 285, 4, "Α").spoken("ΓΩΝΙΑ Α:"),
+                label("Labe7", 0, 3960, 735, 255, 19, "ΓΩΝΙΑ Β:"),
+                textBox("txtgoniab", 840, 3960, 495, 285, 5, "Β").spoken("ΓΩΝΙΑ Β:"),
+                label("Label7", 0, 4320, 855, 255, 20, "ΠΛΕΥΡΑ α:"),
+                textBox("txtpleuraa", 840, 4320, 495, 285, 6, "α").spoken("ΠΛΕΥΡΑ α:"),
+                label("Label4", 1440, 3600, 735, 255, 21, "ΠΛΕΥ. β:"),
+                textBox("txtpleurab", 2160, 3600, 735, 285, 7, "β").spoken("ΠΛΕΥΡΑ β:"),
+                label("label6", 1440, 3960, 735, 255, 22, "ΓΩΝΙΑ Δ:"),
+                textBox("txtgoniad", 2160, 3960, 735, 285, 8, "Δ").spoken("ΓΩΝΙΑ Δ:"),
+                label("Label8", 1440, 4320, 735, 255, 23, "ΠΛΕΥ. γ:"),
+                textBox("txtpleurag", 2160, 4320, 735, 285, 9, "γ").spoken("ΠΛΕΥΡΑ γ:"),
+                label("Label13", 3000, 3600, 735, 255, 24, "ΠΛΕΥ. δ:"),
+                textBox("txtpleurad", 3720, 3600, 735, 285, 10, "δ").spoken("ΠΛΕΥΡΑ δ:"),
+                label("Label5", 3000, 3960, 735, 255, 25, "ΥΨΟΣ h:"),
+                textBox("txtyphsos", 3720, 3960, 735, 285, 11, "h").spoken("ΥΨΟΣ h:"),
+                label("Label1", 3000, 4320, 615, 255, 26, "ΠΕΡΙΜ.:"),
+                textBox("per", 3720, 4320, 735, 285, 12, "α+β+γ+δ").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
+                label("Label2", 4560, 3600, 615, 255, 27, "ΕΜΒΑ.:"),
+                textBox("emb", 5040, 3600, 975, 285, 13, "(β+α)·h/2").spoken("ΕΜΒΑΔΟ:"),
+                backButton("Command1", 28),
+            },
+        .figure = "Τραπέζιο"};
     return d;
 }
 
@@ -107,6 +109,10 @@ void DrawTrapezium(const Bars& bars, Update& u) {
     u.print(Gx + 100, Gy - 100, "Γ");
     u.line(Dx, Dy, Ax, Ay);
     u.print(Dx - 130, Gy - 100, "Δ");
+    u.describe(describeFigure(
+        u, "Τραπέζιο",
+        {"βάσεις α " + std::to_string(a) + " και γ " + std::to_string(g),
+         "γωνίες Α " + std::to_string(bars.A) + "° και Β " + std::to_string(bars.B) + "°"}));
 }
 
 Update RefreshFigure(const Controls& form) {

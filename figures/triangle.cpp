@@ -12,37 +12,39 @@ const FormDesign& design() {
         .caption = "ΣΧΗμάτιος: ΤΡΙΓΩΝΟ",
         .width = kFigureWidth,
         .height = kFigureHeight,
-        .controls = {
-            scrollBar("hsbgoniaa", 0, 360, 255, 3135, 1, 1, 90, 1)
-                .reads(BarUnit::Degrees)
-                .spoken("ΓΩΝΙΑ Α:"),
-            scrollBar("hsbgoniag", 360, 360, 255, 3135, 7, 1, 89, 1)
-                .reads(BarUnit::Degrees)
-                .spoken("ΓΩΝΙΑ Γ:"),
-            scrollBar("hsbpleurab", 720, 360, 255, 3135, 9, 1, 10, 1).spoken("ΠΛΕΥΡΑ β:"),
-            label("Label9", 120, 120, 255, 255, 20, "A"),
-            label("Label10", 480, 120, 255, 255, 21, "Γ"),
-            label("Label11", 840, 120, 375, 375, 22, "β"),
-            label("Label3(0)", 0, 3600, 735, 255, 6, "ΓΩΝΙΑ Α:"),
-            textBox("txtgoniaa", 840, 3600, 735, 285, 0, "Α").spoken("ΓΩΝΙΑ Α:"),
-            label("label6", 0, 3960, 735, 255, 24, "ΓΩΝΙΑ Γ:"),
-            textBox("txtgoniag", 840, 3960, 735, 285, 8, "Γ").spoken("ΓΩΝΙΑ Γ:"),
-            label("Label4", 0, 4320, 855, 255, 11, "ΠΛΕΥΡΑ β:"),
-            textBox("txtpleurab", 840, 4320, 735, 405, 10, "β").spoken("ΠΛΕΥΡΑ β:"),
-            label("Labe7", 1680, 3600, 735, 255, 17, "ΓΩΝΙΑ Β:"),
-            textBox("txtgoniab", 2400, 3600, 735, 285, 16, "Β").spoken("ΓΩΝΙΑ Β:"),
-            label("Label7", 1680, 3960, 735, 255, 18, "ΠΛΕΥ. α:"),
-            textBox("txtpleuraa", 2400, 3960, 735, 285, 15, "α").spoken("ΠΛΕΥΡΑ α:"),
-            label("Label8", 1680, 4320, 735, 255, 19, "ΠΛΕΥ. γ:"),
-            textBox("txtpleurag", 2400, 4320, 735, 285, 14, "γ").spoken("ΠΛΕΥΡΑ γ:"),
-            label("Label5", 3240, 3600, 735, 255, 13, "ΥΨΟΣ h:"),
-            textBox("txtk", 4200, 3600, 735, 285, 12, "h").spoken("ΥΨΟΣ h:"),
-            label("Label1", 3240, 3960, 975, 255, 2, "ΠΕΡΙΜΕΤΡΟΣ:"),
-            textBox("per", 4200, 3960, 735, 285, 3, "(α+β+γ)").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
-            label("Label2", 3360, 4320, 735, 255, 4, "ΕΜΒΑΔΟ:"),
-            textBox("emb", 4200, 4320, 735, 285, 5, "β·h/2").spoken("ΕΜΒΑΔΟ:"),
-            backButton("Command1", 23),
-        }};
+        .controls =
+            {
+                scrollBar("hsbgoniaa", 0, 360, 255, 3135, 1, 1, 90, 1)
+                    .reads(BarUnit::Degrees)
+                    .spoken("ΓΩΝΙΑ Α:"),
+                scrollBar("hsbgoniag", 360, 360, 255, 3135, 7, 1, 89, 1)
+                    .reads(BarUnit::Degrees)
+                    .spoken("ΓΩΝΙΑ Γ:"),
+                scrollBar("hsbpleurab", 720, 360, 255, 3135, 9, 1, 10, 1).spoken("ΠΛΕΥΡΑ β:"),
+                label("Label9", 120, 120, 255, 255, 20, "A"),
+                label("Label10", 480, 120, 255, 255, 21, "Γ"),
+                label("Label11", 840, 120, 375, 375, 22, "β"),
+                label("Label3(0)", 0, 3600, 735, 255, 6, "ΓΩΝΙΑ Α:"),
+                textBox("txtgoniaa", 840, 3600, 735, 285, 0, "Α").spoken("ΓΩΝΙΑ Α:"),
+                label("label6", 0, 3960, 735, 255, 24, "ΓΩΝΙΑ Γ:"),
+                textBox("txtgoniag", 840, 3960, 735, 285, 8, "Γ").spoken("ΓΩΝΙΑ Γ:"),
+                label("Label4", 0, 4320, 855, 255, 11, "ΠΛΕΥΡΑ β:"),
+                textBox("txtpleurab", 840, 4320, 735, 405, 10, "β").spoken("ΠΛΕΥΡΑ β:"),
+                label("Labe7", 1680, 3600, 735, 255, 17, "ΓΩΝΙΑ Β:"),
+                textBox("txtgoniab", 2400, 3600, 735, 285, 16, "Β").spoken("ΓΩΝΙΑ Β:"),
+                label("Label7", 1680, 3960, 735, 255, 18, "ΠΛΕΥ. α:"),
+                textBox("txtpleuraa", 2400, 3960, 735, 285, 15, "α").spoken("ΠΛΕΥΡΑ α:"),
+                label("Label8", 1680, 4320, 735, 255, 19, "ΠΛΕΥ. γ:"),
+                textBox("txtpleurag", 2400, 4320, 735, 285, 14, "γ").spoken("ΠΛΕΥΡΑ γ:"),
+                label("Label5", 3240, 3600, 735, 255, 13, "ΥΨΟΣ h:"),
+                textBox("txtk", 4200, 3600, 735, 285, 12, "h").spoken("ΥΨΟΣ h:"),
+                label("Label1", 3240, 3960, 975, 255, 2, "ΠΕΡΙΜΕΤΡΟΣ:"),
+                textBox("per", 4200, 3960, 735, 285, 3, "(α+β+γ)").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
+                label("Label2", 3360, 4320, 735, 255, 4, "ΕΜΒΑΔΟ:"),
+                textBox("emb", 4200, 4320, 735, 285, 5, "β·h/2").spoken("ΕΜΒΑΔΟ:"),
+                backButton("Command1", 23),
+            },
+        .figure = "Τρίγωνο"};
     return d;
 }
 
@@ -93,6 +95,10 @@ void DrawTriangle(const Bars& bars, Update& u) {
     u.print(add16(Gx, 100), 3400, "Γ");
     u.line(Gx, 3500, Bx, By);
     u.print(Bx + 100, By - 200, "Β");
+    u.describe(describeFigure(
+        u, "Τρίγωνο",
+        {"γωνίες Α " + std::to_string(bars.A) + "° και Γ " + std::to_string(bars.G) + "°",
+         "πλευρά β " + std::to_string(b)}));
 }
 
 Update RefreshFigure(const Controls& form) {

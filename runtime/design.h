@@ -54,8 +54,6 @@ inline int tenthOfRange(int min, int max) {
 inline bool isLongBar(int min, int max) {
     return max - min > 100;
 }
-inline constexpr const char* kLongBarHint =
-    "Ctrl με τα βέλη ή με Page Up και Page Down: ένα δέκατο της κλίμακας";
 // The step a bar's value moves in, in the units its box shows.
 inline double unitStep(BarUnit unit) {
     return unit == BarUnit::Hundredths || unit == BarUnit::HundredthDegrees ? 0.01 : 1;
@@ -78,6 +76,8 @@ struct FormDesign {
     bool foreIsHighlightedText = false; // the system's highlighted-text colour
     FormKind kind = FormKind::Main;
     std::vector<ControlDesign> controls{};
+    // A figure window's figure, as a screen reader names it: "Τετράγωνο".
+    std::string figure{};
 };
 
 // The design's controls, one call each. (Out of line: the eleven designs hold some two

@@ -70,6 +70,9 @@ class BarValues : public Controls {
     BarValues(std::initializer_list<std::pair<std::string_view, int>> values,
               std::string_view decimalSeparator = ".")
         : values_(values.begin(), values.end()), separator_(decimalSeparator) {}
+    BarValues(std::vector<std::pair<std::string_view, int>> values,
+              std::string_view decimalSeparator = ".")
+        : values_(std::move(values)), separator_(decimalSeparator) {}
     int value(std::string_view bar) const override {
         for (const auto& [name, v] : values_)
             if (name == bar) return v;

@@ -182,22 +182,4 @@ std::string Format(std::string_view number, std::string_view pattern,
     return Format(value, pattern, decimalSeparator);
 }
 
-std::string spokenValue(BarUnit unit, int value, std::string_view decimalSeparator) {
-    const bool hundredths = unit == BarUnit::Hundredths || unit == BarUnit::HundredthDegrees;
-    const bool degrees = unit == BarUnit::Degrees || unit == BarUnit::HundredthDegrees;
-    std::string out = value < 0 ? "-" : "";
-    const long magnitude = std::labs(static_cast<long>(value));
-    if (hundredths) {
-        const long fraction = magnitude % 100;
-        out += std::to_string(magnitude / 100);
-        out += decimalSeparator;
-        out += static_cast<char>('0' + fraction / 10);
-        out += static_cast<char>('0' + fraction % 10);
-    } else {
-        out += std::to_string(magnitude);
-    }
-    if (degrees) out += "°";
-    return out;
-}
-
 } // namespace rt

@@ -3,8 +3,6 @@
 //
 // Str never consults the locale and always writes "."; Format takes the decimal
 // separator from the caller (the system locale in the program, a chosen one in tests).
-#include "design.h"
-
 #include <string>
 #include <string_view>
 
@@ -27,9 +25,5 @@ std::string Format(double value, std::string_view pattern, std::string_view deci
 // text that spells no number is a type-mismatch runtime error.
 std::string Format(std::string_view number, std::string_view pattern,
                    std::string_view decimalSeparator);
-
-// A bar's value as a screen reader should say it, in the units its box shows, with the
-// locale's decimal separator: "7", "45°", "100,00", "0,02°". Whole-number arithmetic only.
-std::string spokenValue(BarUnit unit, int value, std::string_view decimalSeparator);
 
 } // namespace rt

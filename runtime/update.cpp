@@ -39,6 +39,10 @@ void Update::print(double x, double y, std::string text) {
         {Step::Print, {}, std::move(text), static_cast<float>(x), static_cast<float>(y)});
 }
 
+void Update::describe(std::string text) {
+    steps_.push_back({Step::Describe, {}, std::move(text)});
+}
+
 void Update::beep() {
     steps_.push_back({Step::Beep, {}, {}});
 }

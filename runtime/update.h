@@ -15,13 +15,13 @@ inline constexpr std::uint32_t kBlue = 0x0000FF;      // &H00FF0000&
 inline constexpr std::uint32_t kLightGrey = 0xE0E0E0; // &H00E0E0E0&
 
 struct Step {
-    enum Kind { SetText, Cls, Line, Circle, Print, Beep, Show, Unload, End };
-    static constexpr const char* kKindNames[] = {"SetText", "Cls",  "Line",   "Circle", "Print",
-                                                 "Beep",    "Show", "Unload", "End"};
+    enum Kind { SetText, Cls, Line, Circle, Print, Describe, Beep, Show, Unload, End };
+    static constexpr const char* kKindNames[] = {"SetText",  "Cls",  "Line", "Circle", "Print",
+                                                 "Describe", "Beep", "Show", "Unload", "End"};
     Kind kind;
     std::string name; // the text box for SetText, the form for Show and Unload
-    // The box's new text for SetText, the printed text for Print, and for Show the form
-    // in whose place the shown one opens (empty: anywhere).
+    // The box's new text for SetText, the printed text for Print, the figure in words for
+    // Describe, and for Show the form in whose place the shown one opens (empty: anywhere).
     std::string text;
     // Line: (x1, y1)-(x2, y2); Circle: centre (x1, y1), radius x2; Print: CurrentX, CurrentY.
     // Coordinates are twips handed over as single precision.
@@ -37,6 +37,8 @@ class Update {
     void circle(double x, double y, double radius, std::uint32_t colour = kWhite);
     // CurrentX = x, CurrentY = y, then Print text.
     void print(double x, double y, std::string text);
+    // What the drawing shows, in words, for a screen reader: drawn nowhere.
+    void describe(std::string text);
     void beep();
     // Show the form: load it if needed, show and activate it. A form newly loaded in
     // place of another opens where that one stands.

@@ -1,12 +1,13 @@
-// The program's two entry points for the page's forms runtime: every form class (its
-// stored design and the events its table answers) as JSON, and one run of a handler,
-// whose update comes back as JSON.
+// The program's entry points for the page's forms runtime: every form class (its stored
+// design and the events its table answers) as JSON; one run of a handler, whose update
+// comes back as JSON; and what a screen reader is told and the raster, as the core says.
 #include "forms.h"
 #include "integer.h"
 #include "json.h"
-#include "numfmt.h"
 #include "raster.h"
+#include "spoken.h"
 
+#include <deque>
 #include <emscripten/emscripten.h>
 #include <optional>
 #include <string>
@@ -26,7 +27,7 @@ void writeControl(web::Json& j, const rt::ControlDesign& c) {
     j.key("unit").string(rt::name(c.unit));
     j.key("picture").string(c.picture);
     j.key("toolTip").string(c.toolTip);
-    j.key("accessibleName").string(c.accessibleName);
+    j.key("accessibleName").string(rt::spokenName(c));
     // What a bar's Ctrl keys move it by, and what a screen reader adds about a long one.
     j.key("tenth").number(rt::tenthOfRange(c.min, c.max));
     j.key("description")
@@ -46,6 +47,7 @@ void writeForm(web::Json& j, const rt::FormClass& f) {
     j.key("backColor").number(d.backColor).key("foreColor").number(d.foreColor);
     j.key("foreIsHighlightedText").boolean(d.foreIsHighlightedText);
     j.key("kind").string(rt::name(d.kind));
+    j.key("description").string(d.figure.empty() ? "" : rt::describeEmpty(d));
     j.key("controls").beginArray();
     for (const rt::ControlDesign& c : d.controls)
         writeControl(j, c);
@@ -57,26 +59,34 @@ void writeForm(web::Json& j, const rt::FormClass& f) {
     j.endObject();
 }
 
-// The bar values the page sends: "name=value" lines.
+// The "name=value" lines the page sends (bar values, box texts), in order.
+std::vector<std::pair<std::string_view, std::string_view>> pairs(std::string_view text) {
+    std::vector<std::pair<std::string_view, std::string_view>> out;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        const auto eq = line.find('=');
+        out.emplace_back(line.substr(0, eq), line.substr(eq + 1));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    }
+    return out;
+}
+
+// The bar values the page sends.
 class PageControls : public rt::Controls {
   public:
     PageControls(std::string_view values, std::string_view separator)
-        : values_(values), separator_(separator) {}
+        : values_(pairs(values)), separator_(separator) {}
     int value(std::string_view bar) const override {
-        std::string_view rest = values_;
-        while (!rest.empty()) {
-            const auto end = rest.find('\n');
-            const std::string_view line = rest.substr(0, end);
-            const auto eq = line.find('=');
-            if (line.substr(0, eq) == bar) return std::stoi(std::string(line.substr(eq + 1)));
-            rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
-        }
+        for (const auto& [name, value] : values_)
+            if (name == bar) return std::stoi(std::string(value));
         throw std::out_of_range("no bar named " + std::string(bar));
     }
     std::string_view decimalSeparator() const override { return separator_; }
 
   private:
-    std::string_view values_, separator_;
+    std::vector<std::pair<std::string_view, std::string_view>> values_;
+    std::string_view separator_;
 };
 
 std::string result;
@@ -93,6 +103,7 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_program() {
     j.beginObject();
     j.key("startup").string(app::kStartupForm);
     j.key("version").string(app::kVersion);
+    j.key("restMs").number(rt::kRestMs);
     j.key("forms").beginArray();
     for (const rt::FormClass* f : app::formClasses())
         writeForm(j, *f);
@@ -134,6 +145,21 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_spoken(const char* form, const char*
     if (const rt::FormClass* f = app::formClass(form))
         for (const rt::ControlDesign& c : f->design.controls)
             if (c.name == bar) result = rt::spokenValue(c.unit, value, separator);
+    return result.c_str();
+}
+
+// The results message of the boxes that changed since a bar last rested, from their new
+// texts given as "box=text" lines.
+EMSCRIPTEN_KEEPALIVE const char* schimatios_results(const char* form, const char* changed) {
+    const auto texts = pairs(changed);
+    std::deque<std::string> kept; // (each read as a string, and kept where it stands)
+    result.clear();
+    if (const rt::FormClass* f = app::formClass(form))
+        result = rt::resultsMessage(f->design, [&](const std::string& box) -> const std::string* {
+            for (const auto& [name, text] : texts)
+                if (name == box) return &kept.emplace_back(text);
+            return nullptr;
+        });
     return result.c_str();
 }
 

@@ -207,7 +207,10 @@ class TestAccess : public QObject {
                 << "hsbmhkos" << 10000 << "100" + s + "00" << 100.0 << 100.0 << 0.01;
             QTest::newRow(tag + "segment direction 0.02")
                 << s << "Formline"
-                << "hsbdief" << 2 << "0" + s + "02°" << 0.02 << 180.0 << 0.01;
+                << "hsbdief" << 2 << "000" + s + "02°" << 0.02 << 180.0 << 0.01;
+            QTest::newRow(tag + "segment length 70.97")
+                << s << "Formline"
+                << "hsbmhkos" << 7097 << "070" + s + "97" << 70.97 << 100.0 << 0.01;
             QTest::newRow(tag + "triangle angle 45")
                 << s << "Formtri"
                 << "hsbgoniaa" << 45 << "45°" << 45.0 << 90.0 << 1.0;
@@ -315,7 +318,7 @@ class TestAccess : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(
             told(),
             QStringList({said("txtpleyra", "7"), said("per", "28"), said("emb", "49")}).join(", "),
-            desktop::Form::kRestMs + 500);
+            rt::kRestMs + 500);
         auto* announcer = w.window()->findChild<QWidget*>("announcer");
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(announcer);
         QCOMPARE(iface->role(), QAccessible::Notification);
@@ -327,20 +330,82 @@ class TestAccess : public QObject {
         QTest::mouseMove(bar, start + QPoint(0, -70));
         const int held = bar->value();
         QVERIFY(held < 7);
-        QTest::qWait(desktop::Form::kRestMs + 300);
+        QTest::qWait(rt::kRestMs + 300);
         QVERIFY(told().startsWith(said("txtpleyra", "7")));
         QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, start + QPoint(0, -70));
         QTRY_VERIFY_WITH_TIMEOUT(
             told().startsWith(said("txtpleyra", qPrintable(QString::number(held)))),
-            desktop::Form::kRestMs + 500);
+            rt::kRestMs + 500);
         // The long bars' description keeps its word on Ctrl.
         desktop::Form& segment = (QTest::mouseClick(w.control("Command2"), Qt::LeftButton),
                                   Fixture::settle(), f.open("Command7", "Formline"));
         keyTo(segment.scrollBar("hsbmhkos"), 3);
         QTRY_VERIFY_WITH_TIMEOUT(!segment.window()->lastAnnouncement().isEmpty(),
-                                 desktop::Form::kRestMs + 500);
+                                 rt::kRestMs + 500);
         QCOMPARE(segment.scrollBar("hsbmhkos")->accessibleDescription(),
                  QString::fromUtf8(rt::kLongBarHint));
+    }
+
+    // A figure window says what its drawing shows: that there is none before its first
+    // drawing, then the figure after every move, as the core describes it.
+    void windowsDescribeTheirFigure_data() { figureWindowRows(); }
+    void windowsDescribeTheirFigure() {
+        QFETCH(QString, button);
+        QFETCH(QString, form);
+        Fixture f;
+        desktop::Form& w = f.open(qPrintable(button), qPrintable(form));
+        QCOMPARE(w.window()->accessibleDescription(), q(rt::describeEmpty(w.design())));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.window());
+        QCOMPARE(iface->text(QAccessible::Description), w.window()->accessibleDescription());
+        activate(w);
+        for (const rt::ControlDesign& c : w.design().controls) {
+            if (c.kind != rt::ControlKind::ScrollBar) continue;
+            desktop::ScrollBar* bar = w.scrollBar(c.name);
+            bar->setFocus();
+            QTest::keyClick(bar, Qt::Key_End);
+            // What the core says of the window's bars as they stand now.
+            std::vector<std::pair<std::string_view, int>> values;
+            for (const rt::ControlDesign& d : w.design().controls)
+                if (d.kind == rt::ControlKind::ScrollBar)
+                    values.emplace_back(d.name, w.scrollBar(d.name)->value());
+            const rt::Update u = (*w.formClass().handlerFor(c.name, rt::Event::Change))(
+                rt::BarValues(values, f.program.decimalSeparator()));
+            const auto described =
+                std::find_if(u.steps().begin(), u.steps().end(),
+                             [](const rt::Step& s) { return s.kind == rt::Step::Describe; });
+            if (described == u.steps().end()) continue; // (a refused trapezium says nothing new)
+            QCOMPARE(w.window()->accessibleDescription(), q(described->text));
+        }
+        QVERIFY(w.window()->accessibleDescription().startsWith(q(w.design().figure)));
+    }
+
+    // The credits and the notice close with Escape, as with their button: a beep, gone.
+    void escapeClosesTheDialogs() {
+        Fixture f;
+        desktop::Form& menu = f.form("Form1");
+        QTest::mouseClick(menu.control("Command9"), Qt::LeftButton);
+        Fixture::settle();
+        desktop::Form& credits = f.form("Formd");
+        activate(credits);
+        const int beeps = f.services.beeps;
+        QTest::keyClick(credits.window(), Qt::Key_Escape);
+        Fixture::settle();
+        QCOMPARE(f.loaded(), QStringList{"Form1"});
+        QCOMPARE(f.services.beeps, beeps + 1);
+        desktop::Form& trapezium = f.open("Command6", "Formtra");
+        keyTo(trapezium.scrollBar("hsbpleurag"), 1); // α = 1 ≤ γ = 1: the notice
+        Fixture::settle();
+        desktop::Form& notice = f.form("Formm");
+        QVERIFY(notice.isLoaded());
+        activate(notice);
+        QTest::keyClick(notice.window(), Qt::Key_Escape);
+        Fixture::settle();
+        QCOMPARE(f.loaded(), QStringList{"Formtra"});
+        // A figure window is not closed by Escape.
+        activate(trapezium);
+        QTest::keyClick(trapezium.window(), Qt::Key_Escape);
+        Fixture::settle();
+        QCOMPARE(f.loaded(), QStringList{"Formtra"});
     }
 
     // A box too narrow for its text gives its whole text as tool tip and to the screen

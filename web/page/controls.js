@@ -41,12 +41,14 @@ class TextBox {
     this.setText(c.text);
   }
 
+  // Writes the box; says whether its text changed.
   setText(text) {
-    if (this.el.value === text) return;
+    if (this.el.value === text) return false;
     this.el.value = text;
     // Shown from its beginning; a box with the caret would show its end otherwise.
     if (document.activeElement === this.el) this.el.setSelectionRange(0, 0);
     TextBox.later(this);
+    return true;
   }
 
   // Measuring a box's text lays the page out: done once a frame, not on every drag step.

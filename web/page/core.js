@@ -20,6 +20,8 @@ export async function loadCore() {
     // {steps: [[kind, name, text, x1, y1, x2, y2, colour], ...]} or {error, message}.
     run: (form, control, event, values, separator) => JSON.parse(run(form, control, event, values, separator)),
     spokenValue: core.cwrap("schimatios_spoken", "string", ["string", "string", "number", "string"]),
+    // The results message of the changed boxes, given as "box=text" lines.
+    results: core.cwrap("schimatios_results", "string", ["string", "string"]),
     // The rectangles [x, y, w, h, ...] a line or a circle sets, as a view of the core's
     // memory that holds until the next call.
     raster(circle, x1, y1, x2, y2, pen, width, height) {

@@ -2,7 +2,7 @@
 // in-page window (title bar, close box, client area) on Show and removed on Unload or by
 // its close box. It routes every control event through the class's handler table, run by
 // the core, and carries out the update that comes back; it knows no window by name.
-import { WINDOW_ROLES } from "./access.js";
+import { HEADINGS, Rest, WINDOW_ROLES } from "./access.js";
 import { makeControl } from "./controls.js";
 import { colour } from "./design.js";
 import { beep, decimalSeparator } from "./services.js";
@@ -34,7 +34,7 @@ export class Form {
 
     const bar = document.createElement("header");
     bar.className = "titlebar";
-    const caption = document.createElement("span");
+    const caption = document.createElement(HEADINGS[d.kind]);
     caption.className = "caption";
     caption.id = captionId;
     caption.textContent = d.caption;
@@ -42,8 +42,8 @@ export class Form {
     close.type = "button";
     close.className = "close";
     close.tabIndex = -1;
-    close.textContent = "×";
-    close.title = close.ariaLabel = "Κλείσιμο παραθύρου";
+    close.title = "Κλείσιμο παραθύρου";
+    close.setAttribute("aria-label", close.title);
     close.addEventListener("click", () => this.unload());
     bar.append(caption, close);
     this.dragByTitle(bar);
@@ -52,6 +52,8 @@ export class Form {
     client.className = "client";
     client.style.background = colour(d.backColor);
     this.surface = new Surface(client, d.foreIsHighlightedText ? HIGHLIGHTED_TEXT : d.foreColor, this.shell);
+    this.surface.describe(d.description);
+    this.rest = new Rest(this);
     this.controls = new Map();
     // Labels lie beneath the controls they overlap; the rest in tab order.
     const labels = d.controls.filter((c) => c.kind === "label");
@@ -78,6 +80,14 @@ export class Form {
       this.activate(false);
     });
     el.addEventListener("keydown", (e) => this.tabWithin(e));
+    // A dialog and the notice close with Escape too, as their own button closes them.
+    if (d.kind !== "main")
+      el.addEventListener("keydown", (e) => {
+        if (e.key !== "Escape") return;
+        e.preventDefault();
+        const button = [...this.controls.values()].find((c) => c.kind === "button");
+        if (button) button.el.click();
+      });
     this.el = el;
     this.client = client;
     this.offset = { x: 0, y: 0 };
@@ -100,6 +110,7 @@ export class Form {
     if (!this.loaded) return;
     if (this.el.contains(document.activeElement)) document.activeElement.blur();
     for (const c of this.controls.values()) if (c.stop) c.stop();
+    this.rest.stop();
     this.el.remove();
     this.el = null;
     this.controls = null;
@@ -171,6 +182,7 @@ export class Form {
   fire(control, event) {
     this.el.dispatchEvent(new CustomEvent("schimatios:event", { bubbles: true,
                                                               detail: { form: this.name, control, event } }));
+    if (event !== "Click") this.rest.moved(this.controls.get(control));
     if (!this.events.has(control + "\n" + event)) return;
     this.shell.run(() => {
       if (!this.loaded) return; // unloaded by what ran before
@@ -186,7 +198,10 @@ export class Form {
     for (const [kind, name, text, x1, y1, x2, y2, rgb] of steps) {
       switch (kind) {
         case "SetText":
-          this.controls.get(name).setText(text);
+          if (this.controls.get(name).setText(text)) this.rest.boxChanged(name, text);
+          break;
+        case "Describe":
+          this.surface.describe(text);
           break;
         case "Cls":
           this.surface.cls();

@@ -125,6 +125,7 @@ shell.form(STARTUP.name).show();
 const core = await loadCore();
 for (const f of core.program.forms) classes.set(f.name, f);
 shell.core = core;
+document.body.dataset.core = ""; // (for whoever scripts the page: the core is ready)
 layout(); // the bars' values as the core says them
 for (const handler of waiting.splice(0)) handler();
 await font;

@@ -17,7 +17,7 @@ export class ScrollBar {
     const el = document.createElement("div");
     el.className = "scrollbar";
     el.tabIndex = 0;
-    el.setAttribute("role", "scrollbar");
+    el.setAttribute("role", "slider"); // it sets a value: a screen reader works it in focus mode
     el.setAttribute("aria-orientation", "vertical");
     el.setAttribute("aria-valuemin", c.min);
     el.setAttribute("aria-valuemax", c.max);

@@ -16,7 +16,6 @@ export class Surface {
     this.shell = shell;
     this.canvas = document.createElement("canvas");
     this.canvas.dataset.surface = "";
-    this.canvas.setAttribute("aria-hidden", "true");
     client.append(this.canvas);
     this.context = this.canvas.getContext("2d");
     this.fore = colour(foreColor);
@@ -26,6 +25,20 @@ export class Surface {
     this.letterBoxes = new Map(); // a letter's inked box, by font and text
     // For tests and tools: the same drawing painted afresh on a blank canvas.
     this.canvas.fullRedraw = () => this.paintedAfresh();
+  }
+
+  // What the drawing shows, in the core's words: an image named so in a figure window,
+  // nothing to a screen reader where a window draws nothing.
+  describe(text) {
+    if (text) {
+      this.canvas.setAttribute("role", "img");
+      this.canvas.setAttribute("aria-label", text);
+      this.canvas.removeAttribute("aria-hidden");
+    } else {
+      this.canvas.removeAttribute("role");
+      this.canvas.removeAttribute("aria-label");
+      this.canvas.setAttribute("aria-hidden", "true");
+    }
   }
 
   cls() {

@@ -39,14 +39,14 @@ test("every window with the keyboard alone", async () => {
       assert.ok(f.name, `${w.form} ${f.control} has a name`);
       assert.ok(f.ring >= 2, `${w.form} ${f.control} shows its focus`);
       const role = await page.evaluate(() => document.activeElement.getAttribute("role"));
-      if (role === "scrollbar") {
+      if (role === "slider") {
         await page.keyboard.press("ArrowDown");
         await page.keyboard.press("ArrowDown");
       }
       await page.keyboard.press("Tab");
     }
     const design = await win(page, w.form).evaluate((el) =>
-      [...el.querySelectorAll("input, button[data-control], [role=scrollbar]")].length);
+      [...el.querySelectorAll("input, button[data-control], [role=slider]")].length);
     assert.equal(seen.length, design, `${w.form}: ${seen.join(" ")}`);
     // Every result box has a number now.
     const shown = await boxes(page, w.form);

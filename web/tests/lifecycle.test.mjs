@@ -29,17 +29,20 @@ test("the menu works before the core is ready", { skip: engine !== "chromium" &&
       await page.tab.cdp("Emulation.setCPUThrottlingRate", { rate: 20 });
       const goto = page.goto.bind(page);
       page.goto = async (url) => {
-        await goto(url); // back once the document has loaded, the core still compiling
-        early = await page.evaluate(() => {
-          document.querySelector('[data-form="Form1"] [data-control="Command2"]').click();
-          return { ready: document.body.hasAttribute("data-ready"),
-                   opened: document.querySelector('[data-form="Formt"]') !== null };
-        });
+        // Back once the document has loaded; pressed at once, unless the core was quicker.
+        for (let attempt = 0; attempt < 5 && !(early && !early.core); ++attempt) {
+          await goto(url);
+          early = await page.evaluate(() => {
+            const core = document.body.hasAttribute("data-core");
+            document.querySelector('[data-form="Form1"] [data-control="Command2"]').click();
+            return { core, opened: document.querySelector('[data-form="Formt"]') !== null };
+          });
+        }
       };
     },
   });
   await win(page, "Formt").waitFor();
-  assert.deepEqual(early, { ready: false, opened: false }, "pressed before the core could run it");
+  assert.deepEqual(early, { core: false, opened: false }, "pressed before the core could run it");
   assert.deepEqual(await loadedForms(page), ["Formt"]);
   assert.equal(await beeps(page), 1);
   await page.tab.cdp("Emulation.setCPUThrottlingRate", { rate: 1 });
@@ -55,7 +58,7 @@ test("every figure opens in the menu's place and goes back, from its design each
     const at = await win(page, w.form).boundingBox();
     assert.ok(Math.abs(at.x + at.width / 2 - (menuAt.x + menuAt.width / 2)) < 2, w.row);
     const first = await boxes(page, w.form);
-    const bar = win(page, w.form).locator("[role=scrollbar]").first();
+    const bar = win(page, w.form).locator("[role=slider]").first();
     await bar.focus();
     await page.keyboard.press("ArrowDown");
     await ctl(page, w.form, w.back).click();

@@ -154,7 +154,7 @@ describe("spoken names and values", () => {
     const unnamed = [];
     for (const w of FIGURES) {
       await openFigure(page, w.button, w.form);
-      for (const el of await win(page, w.form).locator("input, button[data-control], [role=scrollbar]").all())
+      for (const el of await win(page, w.form).locator("input, button[data-control], [role=slider]").all())
         if (!(await el.getAttribute("aria-label"))) unnamed.push(w.form + " " + await el.getAttribute("data-control"));
       await ctl(page, w.form, w.back).click();
     }
@@ -173,12 +173,12 @@ describe("spoken names and values", () => {
       await setBar(page, "Formline", "hsbmhkos", 10000);
       assert.equal(await length.getAttribute("aria-valuetext"), `100${sep}00`);
       assert.equal(await length.getAttribute("aria-valuenow"), "10000");
-      assert.equal(await length.getAttribute("role"), "scrollbar");
+      assert.equal(await length.getAttribute("role"), "slider");
       assert.equal(await length.getAttribute("aria-orientation"), "vertical");
       assert.equal(await length.getAttribute("aria-valuemin"), "0");
       assert.equal(await length.getAttribute("aria-valuemax"), "10000");
       await setBar(page, "Formline", "hsbdief", 2);
-      assert.equal(await direction.getAttribute("aria-valuetext"), `0${sep}02°`);
+      assert.equal(await direction.getAttribute("aria-valuetext"), `000${sep}02°`);
       assert.match(await direction.getAttribute("aria-description"), /Ctrl/);
       await ctl(page, "Formline", "Command1").click();
       await openFigure(page, "Command6", "Formtra");

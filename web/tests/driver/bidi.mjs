@@ -99,6 +99,11 @@ export class BiDiTab {
     return r.result.value;
   }
 
+  run(source) {
+    return this.bidi.send("script.evaluate", { expression: source, target: { context: this.context },
+                                               awaitPromise: false, resultOwnership: "none" });
+  }
+
   perform(actions) {
     return this.bidi.send("input.performActions", { context: this.context, actions });
   }

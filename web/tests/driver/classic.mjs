@@ -62,6 +62,10 @@ export class ClassicTab {
       script: `return (${functionDeclaration})(arguments[0]);`, args: [argument] });
   }
 
+  run(source) {
+    return this.send("POST", "/execute/sync", { script: source + "\nreturn null;", args: [] });
+  }
+
   perform(actions) {
     return this.send("POST", "/actions", { actions });
   }

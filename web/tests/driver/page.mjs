@@ -62,6 +62,11 @@ export class Page {
     return JSON.parse(await this.tab.call(declaration, JSON.stringify(arg ?? null)));
   }
 
+  // Runs a script's source in the page, as one of its own would run (a tool such as axe).
+  addScript(source) {
+    return this.tab.run(source);
+  }
+
   // Runs `fn(elements, arg)` on what a locator's chain picks.
   evaluateOn(chain, fn, arg) {
     return this.evaluate(`({ chain, arg }) => (${fn})((${RESOLVE})(chain), arg)`, { chain, arg });

@@ -2,7 +2,9 @@
 // control names the core gives, the drawing as an image named by the figure it shows,
 // and, once a bar has come to rest, the results its moves changed, in one polite live
 // region. The words are the core's; this is only where the page puts them.
-export const WINDOW_ROLES = { main: "region", dialog: "dialog", alert: "alertdialog" };
+// (The notice is a dialog too, not an alert dialog: Orca in Chromium says an alert
+// dialog twice, once as it appears and again as the focus enters it.)
+export const WINDOW_ROLES = { main: "region", dialog: "dialog", alert: "dialog" };
 export const HEADINGS = { main: "h1", dialog: "h2", alert: "h2" };
 
 export function accessibleName(c) {
@@ -10,7 +12,7 @@ export function accessibleName(c) {
 }
 
 // Says a message through the live region; the same message again is said again.
-function tell(message) {
+export function tell(message) {
   const live = document.getElementById("spoken");
   live.textContent = "";
   setTimeout(() => { live.textContent = message; }, 50);

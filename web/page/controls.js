@@ -79,11 +79,15 @@ class PictureButton {
     el.type = "button";
     el.className = "button";
     if (c.toolTip) el.title = c.toolTip;
-    el.ariaLabel = accessibleName(c);
+    // Its name is text inside it, heard and not seen: a screen reader reads it as the
+    // button's own text (Orca then says a notice's button once, not twice).
+    const name = document.createElement("span");
+    name.className = "heard";
+    name.textContent = accessibleName(c);
     const img = document.createElement("img");
     img.alt = "";
     img.decoding = "sync";
-    el.append(img);
+    el.append(img, name);
     place(el, c);
     el.addEventListener("click", () => owner.fire(c.name, "Click"));
     this.el = el;

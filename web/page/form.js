@@ -2,7 +2,7 @@
 // in-page window (title bar, close box, client area) on Show and removed on Unload or by
 // its close box. It routes every control event through the class's handler table, run by
 // the core, and carries out the update that comes back; it knows no window by name.
-import { HEADINGS, Rest, WINDOW_ROLES } from "./access.js";
+import { HEADINGS, Rest, WINDOW_ROLES, tell } from "./access.js";
 import { makeControl } from "./controls.js";
 import { colour } from "./design.js";
 import { beep, decimalSeparator } from "./services.js";
@@ -28,9 +28,7 @@ export class Form {
     const el = document.createElement("section");
     el.className = "window";
     el.dataset.form = d.name;
-    el.setAttribute("role", WINDOW_ROLES[d.kind]);
     const captionId = "caption-" + d.name;
-    el.setAttribute("aria-labelledby", captionId);
 
     const bar = document.createElement("header");
     bar.className = "titlebar";
@@ -50,6 +48,11 @@ export class Form {
 
     const client = document.createElement("div");
     client.className = "client";
+    // The window to a screen reader: all of it, but for the notice its message and button
+    // alone, said once without the title bar around it.
+    const announced = d.kind === "alert" ? client : el;
+    announced.setAttribute("role", WINDOW_ROLES[d.kind]);
+    announced.setAttribute("aria-labelledby", captionId);
     client.style.background = colour(d.backColor);
     this.surface = new Surface(client, d.foreIsHighlightedText ? HIGHLIGHTED_TEXT : d.foreColor, this.shell);
     this.surface.describe(d.description);
@@ -70,7 +73,7 @@ export class Form {
         describedBy.push(control.el.id);
       }
     }
-    if (d.kind !== "main") el.setAttribute("aria-describedby", describedBy.join(" "));
+    if (d.kind !== "main") announced.setAttribute("aria-describedby", describedBy.join(" "));
     this.focusable = others.map((c) => this.controls.get(c.name).el);
 
     el.append(bar, client);
@@ -104,6 +107,10 @@ export class Form {
     }
     this.shell.layout();
     this.activate(true, fresh);
+    // A figure window, as it opens, says what it is and what its drawing shows: the
+    // screen reader speaks the control that takes the focus, then this.
+    if (fresh && this.design.description)
+      tell(this.design.caption + ". " + this.surface.canvas.getAttribute("aria-label"));
   }
 
   unload(endWhenLast = true) {

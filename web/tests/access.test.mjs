@@ -83,10 +83,13 @@ test("bars are sliders that say their value as their box writes it", async () =>
   await page.close();
 });
 
-test("the results are told once a bar rests, never during a drag", async () => {
+test("a figure is told as it opens, its results once a bar rests, never during a drag", async () => {
   const page = await open(browser);
-  await openFigure(page, "Command2", "Formt");
   await listen(page);
+  await openFigure(page, "Command2", "Formt");
+  await page.waitForTimeout(300);
+  // As it opens, the window says what it is and what its drawing shows.
+  assert.deepEqual(await said(page), ["ΣΧΗμάτιος: ΤΕΤΡΑΓΩΝΟ. Τετράγωνο: το σχήμα σχεδιάζεται μόλις κινηθεί μια μπάρα"]);
   const bar = ctl(page, "Formt", "hsbpleyra");
   await bar.focus();
   await page.keyboard.press("ArrowDown");

@@ -86,6 +86,10 @@ export async function dragThumb(page, form, bar, value, steps = 20) {
   await page.mouse.up();
 }
 
+// What a screen reader names a control: its label, or the text inside it (a picture
+// button's name is heard, not seen).
+export const nameOf = (locator) => locator.evaluate((el) => el.getAttribute("aria-label") || el.textContent.trim());
+
 // The texts of a window's boxes, by name.
 export async function boxes(page, form) {
   return win(page, form).evaluate((w) => Object.fromEntries(

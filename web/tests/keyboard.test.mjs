@@ -12,7 +12,7 @@ const focused = (page) => page.evaluate(() => {
   const el = document.activeElement;
   const style = getComputedStyle(el);
   return { form: el.closest("[data-form]")?.dataset.form, control: el.dataset.control,
-           name: el.getAttribute("aria-label"), ring: parseFloat(style.outlineWidth),
+           name: el.getAttribute("aria-label") || el.textContent.trim(), ring: parseFloat(style.outlineWidth),
            focus: el.matches(":focus"), page: document.hasFocus() };
 });
 

@@ -103,8 +103,9 @@ test("the notice: shown once, brought forward, spoken, closed without a trace", 
   await setBar(page, "Formtra", "hsbpleurag", 1); // α = 1 ≤ γ = 1: refused
   assert.equal(await beeps(page), before + 1);
   assert.deepEqual(await loadedForms(page), ["Formm", "Formtra"]);
-  const notice = win(page, "Formm");
-  assert.equal(await notice.getAttribute("role"), "alertdialog");
+  const notice = win(page, "Formm").locator(".client"); // (message and button, not the title bar)
+  assert.equal(await notice.getAttribute("role"), "dialog");
+  assert.equal(await page.locator("#" + await notice.getAttribute("aria-labelledby")).textContent(), "ΣΧΗμάτιος");
   const describedBy = await notice.getAttribute("aria-describedby");
   assert.equal(await page.locator("#" + describedBy).textContent(), "Παρακαλώ α>γ");
   const after = await boxes(page, "Formtra");

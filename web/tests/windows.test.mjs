@@ -2,7 +2,7 @@
 // real keys and drags, the names a screen reader speaks.
 import assert from "node:assert/strict";
 import { after, before, describe, test } from "node:test";
-import { FIGURES, boxes, ctl, launch, open, openFigure, outsideRequests, setBar, win } from "./browser.mjs";
+import { FIGURES, boxes, ctl, launch, nameOf, open, openFigure, outsideRequests, setBar, win } from "./browser.mjs";
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -155,13 +155,13 @@ describe("spoken names and values", () => {
     for (const w of FIGURES) {
       await openFigure(page, w.button, w.form);
       for (const el of await win(page, w.form).locator("input, button[data-control], [role=slider]").all())
-        if (!(await el.getAttribute("aria-label"))) unnamed.push(w.form + " " + await el.getAttribute("data-control"));
+        if (!(await nameOf(el))) unnamed.push(w.form + " " + await el.getAttribute("data-control"));
       await ctl(page, w.form, w.back).click();
     }
     assert.deepEqual(unnamed, []);
-    assert.equal(await ctl(page, "Form1", "Command2").getAttribute("aria-label"), "Τετράγωνο.");
+    assert.equal(await nameOf(ctl(page, "Form1", "Command2")), "Τετράγωνο.");
     assert.equal(await ctl(page, "Form1", "Command2").getAttribute("title"), "Τετράγωνο. ");
-    assert.equal(await ctl(page, "Form1", "Command4").getAttribute("aria-label"), "Έξοδος");
+    assert.equal(await nameOf(ctl(page, "Form1", "Command4")), "Έξοδος");
     await page.close();
   });
 

@@ -19,8 +19,8 @@ namespace {
 QColor colour(std::uint32_t rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 } // namespace
 

@@ -51,7 +51,10 @@ class Form : public QObject, private rt::Controls {
 
     const rt::FormClass& formClass() const { return class_; }
     const rt::FormDesign& design() const { return class_.design; }
-    QString name() const { return QString::fromStdString(design().name); }
+    QString name() const {
+        return QString::fromUtf8(design().name.data(),
+                                 static_cast<qsizetype>(design().name.size()));
+    }
     bool isLoaded() const { return window_ != nullptr; }
     Surface* window() const { return window_; }
 

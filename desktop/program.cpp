@@ -88,7 +88,7 @@ const std::vector<std::string>& Program::formNames() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> n;
         for (const rt::FormClass* f : app::formClasses())
-            n.push_back(f->name());
+            n.emplace_back(f->name());
         std::sort(n.begin(), n.end());
         return n;
     }();

@@ -25,7 +25,7 @@ inline double radians(double degrees) {
 inline constexpr int kFigureWidth = 6030;
 inline constexpr int kFigureHeight = 4590;
 
-inline rt::ControlDesign backButton(const char* name, int tabIndex) {
+constexpr rt::ControlDesign backButton(std::string_view name, int tabIndex) {
     return rt::button(name, 5040, 3960, 975, 615, tabIndex, rt::kBackPicture)
         .spoken("Επιστροφή στο μενού");
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace rt {
@@ -25,24 +26,34 @@ inline const char* name(BarUnit unit) {
     return kBarUnitNames[static_cast<int>(unit)];
 }
 
+// The design's texts are the program's own constants: views of string literals, so that
+// a design is data and costs no code to build.
 struct ControlDesign {
     ControlKind kind = ControlKind::Label;
-    std::string name{}; // the widget's objectName: "hsbpleyra", "Label3(1)"
+    std::string_view name{}; // the widget's objectName: "hsbpleyra", "Label3(1)"
     int left = 0, top = 0, width = 0, height = 0;
     int tabIndex = 0;
-    std::string text{};              // caption of a label, stored text of a text box
+    std::string_view text{};         // caption of a label, stored text of a text box
     int min = 0, max = 0, value = 0; // scroll bars; SmallChange and LargeChange are 1
     BarUnit unit = BarUnit::Whole;   // scroll bars
-    std::string picture{};           // button picture: a file name, "back.bmp"
-    std::string toolTip{};
-    std::string accessibleName{}; // what a screen reader says for a bar, box or button
+    std::string_view picture{};      // button picture: a file name, "back.bmp"
+    std::string_view toolTip{};
+    std::string_view accessibleName{}; // what a screen reader says for a bar, box or button
     std::uint32_t backColor = kBlue;
     std::uint32_t foreColor = kLightGrey;
 
     // Names the control for assistive technology.
-    ControlDesign spoken(const char* name) &&;
+    constexpr ControlDesign spoken(std::string_view spokenName) const {
+        ControlDesign c = *this;
+        c.accessibleName = spokenName;
+        return c;
+    }
     // Says what a bar's value stands for.
-    ControlDesign reads(BarUnit u) &&;
+    constexpr ControlDesign reads(BarUnit u) const {
+        ControlDesign c = *this;
+        c.unit = u;
+        return c;
+    }
 };
 
 // Ctrl with the arrows or Page Up/Down moves a bar by a tenth of its range, in whole steps;
@@ -68,8 +79,8 @@ inline const char* name(FormKind kind) {
 }
 
 struct FormDesign {
-    std::string name{};
-    std::string caption{};
+    std::string_view name{};
+    std::string_view caption{};
     int width = 0, height = 0; // client area
     std::uint32_t backColor = kBlue;
     std::uint32_t foreColor = kLightGrey;
@@ -77,24 +88,51 @@ struct FormDesign {
     FormKind kind = FormKind::Main;
     std::vector<ControlDesign> controls{};
     // A figure window's figure, as a screen reader names it: "Τετράγωνο".
-    std::string figure{};
+    std::string_view figure{};
 };
 
-// The design's controls, one call each. (Out of line: the eleven designs hold some two
-// hundred of them, and each inlined would be its own copy of the same work.)
-ControlDesign control(ControlKind kind, const char* name, int left, int top, int width, int height,
-                      int tabIndex);
-ControlDesign label(const char* name, int left, int top, int width, int height, int tabIndex,
-                    const char* caption);
-ControlDesign textBox(const char* name, int left, int top, int width, int height, int tabIndex,
-                      const char* text);
-ControlDesign scrollBar(const char* name, int left, int top, int width, int height, int tabIndex,
-                        int min, int max, int value);
-ControlDesign button(const char* name, int left, int top, int width, int height, int tabIndex,
-                     const char* picture, const char* toolTip = "");
+// The design's controls, one call each.
+constexpr ControlDesign control(ControlKind kind, std::string_view name, int left, int top,
+                                int width, int height, int tabIndex) {
+    return ControlDesign{.kind = kind,
+                         .name = name,
+                         .left = left,
+                         .top = top,
+                         .width = width,
+                         .height = height,
+                         .tabIndex = tabIndex};
+}
+constexpr ControlDesign label(std::string_view name, int left, int top, int width, int height,
+                              int tabIndex, std::string_view caption) {
+    ControlDesign c = control(ControlKind::Label, name, left, top, width, height, tabIndex);
+    c.text = caption;
+    return c;
+}
+constexpr ControlDesign textBox(std::string_view name, int left, int top, int width, int height,
+                                int tabIndex, std::string_view text) {
+    ControlDesign c = control(ControlKind::TextBox, name, left, top, width, height, tabIndex);
+    c.text = text;
+    return c;
+}
+constexpr ControlDesign scrollBar(std::string_view name, int left, int top, int width, int height,
+                                  int tabIndex, int min, int max, int value) {
+    ControlDesign c = control(ControlKind::ScrollBar, name, left, top, width, height, tabIndex);
+    c.min = min;
+    c.max = max;
+    c.value = value;
+    return c;
+}
+constexpr ControlDesign button(std::string_view name, int left, int top, int width, int height,
+                               int tabIndex, std::string_view picture,
+                               std::string_view toolTip = {}) {
+    ControlDesign c = control(ControlKind::Button, name, left, top, width, height, tabIndex);
+    c.picture = picture;
+    c.toolTip = toolTip;
+    return c;
+}
 
 // The back picture shared by every window but the menu.
-inline const char* const kBackPicture = "back.bmp";
+inline constexpr std::string_view kBackPicture = "back.bmp";
 
 // Twips to logical pixels: 15 twips a pixel at 96 DPI.
 inline constexpr int kTwipsPerPixel = 15;

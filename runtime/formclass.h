@@ -55,7 +55,7 @@ struct FormClass {
     const FormDesign& design;
     std::vector<EventHandler> handlers;
 
-    const std::string& name() const { return design.name; }
+    std::string_view name() const { return design.name; }
     // The handler for the control's event, or nullptr when the form has none.
     const Handler* handlerFor(std::string_view control, Event event) const {
         for (const EventHandler& h : handlers)

@@ -17,8 +17,8 @@ std::string trimmed(std::string_view s) {
 } // namespace
 
 std::string spokenName(const ControlDesign& c) {
-    if (!c.accessibleName.empty()) return c.accessibleName;
-    if (c.kind == ControlKind::Label) return c.text;
+    if (!c.accessibleName.empty()) return std::string(c.accessibleName);
+    if (c.kind == ControlKind::Label) return std::string(c.text);
     return trimmed(c.toolTip);
 }
 
@@ -42,7 +42,7 @@ resultsMessage(const FormDesign& design,
     std::string said;
     for (const ControlDesign& c : design.controls) {
         if (c.kind != ControlKind::TextBox) continue;
-        const std::string* text = changed(c.name);
+        const std::string* text = changed(std::string(c.name));
         if (!text) continue;
         if (!said.empty()) said += ", ";
         said += spokenName(c) + " " + trimmed(*text);
@@ -66,7 +66,7 @@ std::string describeFigure(const Update& update, std::string_view figure,
 }
 
 std::string describeEmpty(const FormDesign& design) {
-    return design.figure + ": το σχήμα σχεδιάζεται μόλις κινηθεί μια μπάρα";
+    return std::string(design.figure) + ": το σχήμα σχεδιάζεται μόλις κινηθεί μια μπάρα";
 }
 
 std::string hundredths(int value, std::string_view decimalSeparator) {

@@ -43,11 +43,11 @@ std::vector<std::string> describe(const rt::Update& u) {
 }
 
 // A form's handler for the control's event, run with every bar at its stored value.
-rt::Update run(const std::string& form, const std::string& control, Event event) {
+rt::Update run(std::string_view form, std::string_view control, Event event) {
     const rt::FormClass* f = app::formClass(form);
-    if (!f) throw std::invalid_argument(form);
+    if (!f) throw std::invalid_argument(std::string(form));
     const rt::Handler* h = f->handlerFor(control, event);
-    if (!h) throw std::invalid_argument(control);
+    if (!h) throw std::invalid_argument(std::string(control));
     struct StoredValues : rt::Controls {
         const rt::FormDesign& d;
         explicit StoredValues(const rt::FormDesign& design) : d(design) {}
@@ -67,7 +67,7 @@ TEST(Forms, ElevenByName) {
                                          "Formtra", "Formline", "Formangle"};
     std::set<std::string> names;
     for (const rt::FormClass* f : app::formClasses()) {
-        names.insert(f->name());
+        names.insert(std::string(f->name()));
         EXPECT_EQ(app::formClass(f->name()), f);
     }
     EXPECT_EQ(names, expected);

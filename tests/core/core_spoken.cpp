@@ -95,7 +95,7 @@ TEST(Spoken, AFigureBeforeItsFirstDrawing) {
         if (f->design.figure.empty()) continue;
         SCOPED_TRACE(f->name());
         EXPECT_EQ(rt::describeEmpty(f->design),
-                  f->design.figure + ": το σχήμα σχεδιάζεται μόλις κινηθεί μια μπάρα");
+                  std::string(f->design.figure) + ": το σχήμα σχεδιάζεται μόλις κινηθεί μια μπάρα");
     }
     // Every figure window, and no other, names its figure.
     int figures = 0;

@@ -76,9 +76,10 @@ class TestAccess : public QObject {
         // Every box now shows a number, not its design text.
         for (const rt::ControlDesign& c : w.design().controls) {
             if (c.kind != rt::ControlKind::TextBox) continue;
-            QVERIFY2(text(w, c.name.c_str()) != q(c.text), c.name.c_str());
+            const std::string name(c.name);
+            QVERIFY2(text(w, name.c_str()) != q(c.text), name.c_str());
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.textBox(c.name));
-            QCOMPARE(iface->text(QAccessible::Value), text(w, c.name.c_str()));
+            QCOMPARE(iface->text(QAccessible::Value), text(w, name.c_str()));
         }
 
         // Enter on the back button returns to the menu.

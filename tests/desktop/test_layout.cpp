@@ -91,10 +91,10 @@ int whiteRun(const QImage& image, int x0, int y0, int x1, int y1) {
 }
 
 // Whether the UTF-8 text converts to the Greek code page without loss.
-bool inCp1253(const std::string& text) {
+bool inCp1253(std::string_view text) {
     iconv_t cd = iconv_open("CP1253", "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-    std::string in = text;
+    std::string in(text);
     std::string out(text.size() * 2 + 4, '\0');
     char* inp = in.data();
     char* outp = out.data();
@@ -121,10 +121,11 @@ class TestLayout : public QObject {
         desktop::Program program(services, ".");
         for (const std::string& name : desktop::Program::formNames()) {
             const rt::FormDesign& d = program.form(name).design();
-            QVERIFY2(inCp1253(d.caption), d.caption.c_str());
+            QVERIFY2(inCp1253(d.caption), std::string(d.caption).c_str());
             for (const rt::ControlDesign& c : d.controls)
-                for (const std::string& s : {c.text, c.toolTip, c.accessibleName})
-                    QVERIFY2(inCp1253(s), (name + " " + c.name + ": " + s).c_str());
+                for (const std::string_view s : {c.text, c.toolTip, c.accessibleName})
+                    QVERIFY2(inCp1253(s),
+                             (name + " " + std::string(c.name) + ": " + std::string(s)).c_str());
         }
     }
 
@@ -296,7 +297,7 @@ class TestLayout : public QObject {
                          std::abs(actual.top() - expected.top()) <= 0.5 &&
                          std::abs(actual.right() + 1 - expected.right()) <= 1 &&
                          std::abs(actual.bottom() + 1 - expected.bottom()) <= 1,
-                     c.name.c_str());
+                     std::string(c.name).c_str());
         }
     }
 

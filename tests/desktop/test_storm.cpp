@@ -32,7 +32,7 @@ const char* const kFigures[] = {"Formt",   "Formk",   "Formo",    "Formparal",
 std::vector<rt::Update> expected(desktop::Form& w,
                                  const std::optional<fg::trapezium::Bars>& accepted) {
     const auto v = [&](const char* bar) { return w.scrollBar(bar)->value(); };
-    const std::string n = w.design().name;
+    const std::string n(w.design().name);
     if (n == "Formt") return {fg::square::update(v("hsbpleyra"))};
     if (n == "Formk") return {fg::circle::update(v("hsbR"))};
     if (n == "Formangle") return {fg::angle::update(v("hsbgonia"))};
@@ -171,7 +171,8 @@ class Storm {
             const QString shown = w.textBox(c.name)->text();
             bool ok = shown == q(c.text);
             for (const rt::Update& u : updates)
-                ok = ok || (u.textOf(c.name) && shown == q(*u.textOf(c.name)));
+                ok = ok ||
+                     (u.textOf(std::string(c.name)) && shown == q(*u.textOf(std::string(c.name))));
             if (!ok) return QString("%1 shows '%2'").arg(q(c.name), shown);
         }
         const auto& items = w.window()->items();

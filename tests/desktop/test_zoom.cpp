@@ -137,7 +137,7 @@ class TestZoom : public QObject {
             const QRect r = w.control(c.name)->geometry();
             QVERIFY2(std::abs(r.left() - origin.x() - c.left * w.scale() / 15) <= 0.5 &&
                          std::abs(r.width() - c.width * w.scale() / 15) <= 0.5,
-                     c.name.c_str());
+                     std::string(c.name).c_str());
         }
         // Drawn at that scale: the drawing's lines are as wide as the scale, rounded.
         QCOMPARE(w.window()->penWidth(), qRound(w.scale()));

@@ -160,8 +160,8 @@ inline QString text(desktop::Form& form, const char* box) {
     return form.textBox(box)->text();
 }
 
-inline QString q(const std::string& s) {
-    return QString::fromStdString(s);
+inline QString q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 // The display list the update's drawing steps would leave on a cleared surface.

@@ -7,29 +7,6 @@
 
 namespace corekit {
 
-std::vector<Item> drawnBy(const rt::Update& update, std::uint32_t foreColour) {
-    std::vector<Item> items;
-    for (const rt::Step& s : update.steps()) {
-        switch (s.kind) {
-        case rt::Step::Cls:
-            items.clear();
-            break;
-        case rt::Step::Line:
-            items.push_back({Item::Line, s.x1, s.y1, s.x2, s.y2, s.colour, {}});
-            break;
-        case rt::Step::Circle:
-            items.push_back({Item::Circle, s.x1, s.y1, s.x2, 0, s.colour, {}});
-            break;
-        case rt::Step::Print:
-            items.push_back({Item::Text, s.x1, s.y1, 0, 0, foreColour, s.text});
-            break;
-        default:
-            break;
-        }
-    }
-    return items;
-}
-
 std::string textOf(const rt::Update& update, const std::string& box) {
     const std::string* text = update.textOf(box);
     EXPECT_NE(text, nullptr) << "nothing written to " << box;

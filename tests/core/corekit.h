@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the core's suites: what an update leaves drawn, the grammar of Str, and the
 // shape checks of the figures; no toolkit.
+#include "picture.h"
 #include "update.h"
 
 #include <cmath>
@@ -9,18 +10,9 @@
 
 namespace corekit {
 
-// One drawn item as a surface would keep it: lines, circles and printed texts, in twips.
-struct Item {
-    enum Kind { Line, Circle, Text };
-    Kind kind;
-    float x1, y1, x2, y2; // Line: both ends; Circle: centre and radius (x2); Text: top-left
-    std::uint32_t colour;
-    std::string text;
-    bool operator==(const Item&) const = default;
-};
-
-// What the update's drawing steps leave on a cleared surface; texts in `foreColour`.
-std::vector<Item> drawnBy(const rt::Update& update, std::uint32_t foreColour = 0);
+// One drawn item as a surface keeps it, and what an update leaves drawn: the core's own.
+using Item = rt::Drawn;
+using rt::drawnBy;
 
 // The last text the update writes to the box; fails the test when it writes none.
 std::string textOf(const rt::Update& update, const std::string& box);

@@ -1,0 +1,61 @@
+#pragma once
+// The figure as a picture to keep: the window's drawing (its lines, circles and printed
+// letters, in twips) written as an SVG document at its designed physical size (20 twips
+// to the point, 1440 to the inch), cropped to what is drawn and a margin, the letters as outlines of the
+// program's font so that it looks the same everywhere; and the window's values as text.
+// The same in every edition: the runtimes only put it on the clipboard, in a file or on
+// paper.
+#include "design.h"
+#include "update.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace rt {
+
+// One drawn item as a window keeps it: Line from (x1, y1) to (x2, y2); Circle about
+// (x1, y1) of radius x2; Text with its top-left at (x1, y1).
+struct Drawn {
+    enum Kind { Line, Circle, Text };
+    Kind kind;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::uint32_t colour = 0;
+    std::string text{};
+    bool operator==(const Drawn&) const = default;
+};
+
+// What an update's drawing steps leave on a cleared surface; letters in `foreColour`.
+std::vector<Drawn> drawnBy(const Update& update, std::uint32_t foreColour = 0);
+
+// For paper: black lines and letters on nothing; as on screen: the window's colours.
+enum class Colouring { Paper, Screen };
+
+// The margin around what is drawn, in twips (a sixth of an inch).
+inline constexpr int kPictureMargin = 240;
+
+// The drawing as an SVG document; `description` is its title. `back` and `fore` are the
+// window's colours (the background, and the letters'), used as on screen.
+std::string svgOf(const std::vector<Drawn>& drawing, Colouring colouring, std::uint32_t back,
+                  std::uint32_t fore, std::string_view description);
+
+// The region the picture shows, in twips: what is drawn and the margin. {x, y, w, h}.
+struct TwipRect {
+    double x, y, w, h;
+};
+TwipRect pictureArea(const std::vector<Drawn>& drawing);
+
+// The window's boxes, each by its spoken name with its text, in the window's order:
+// what a teacher copies or prints beside the figure.
+std::vector<std::pair<std::string, std::string>>
+valuesOf(const FormDesign& design, const std::function<std::string(std::string_view box)>& textOf);
+// The same as text, a line a box, name and text separated by a tab.
+std::string valuesText(const std::vector<std::pair<std::string, std::string>>& values);
+
+// The file name a saved picture takes from the window's caption: "ΤΡΑΠΕΖΙΟ.svg".
+std::string pictureFileName(const FormDesign& design, std::string_view extension);
+
+} // namespace rt

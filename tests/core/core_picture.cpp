@@ -1,0 +1,164 @@
+// The figure as a picture to keep: every window's SVG against its drawing (lines, circles
+// and letters where the window draws them, to half a twip), its physical size, its two
+// colourings; the values as a teacher copies them; the saved file's name.
+#include "corekit.h"
+#include "forms.h"
+#include "picture.h"
+
+#include <gtest/gtest.h>
+#include <regex>
+
+namespace {
+
+const rt::Update run(const char* form, const char* bar,
+                     std::initializer_list<std::pair<std::string_view, int>> values) {
+    const rt::FormClass* f = app::formClass(form);
+    return (*f->handlerFor(bar, rt::Event::Change))(rt::BarValues(values, ","));
+}
+
+// Every element of a kind in the SVG: the numbers of its attributes, in order.
+std::vector<std::vector<double>> elements(const std::string& svg, const std::string& tag,
+                                          const std::string& attributes) {
+    std::vector<std::vector<double>> out;
+    const std::regex element("<" + tag + " " + attributes);
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), element);
+         it != std::sregex_iterator(); ++it) {
+        std::vector<double> values;
+        for (std::size_t i = 1; i < it->size(); ++i)
+            values.push_back(std::stod((*it)[i].str()));
+        out.push_back(values);
+    }
+    return out;
+}
+
+const std::string num = R"x("(-?[0-9.]+)")x";
+
+struct Window {
+    const char* form;
+    const char* bar;
+    std::initializer_list<std::pair<std::string_view, int>> values;
+};
+const Window kWindows[] = {
+    {"Formt", "hsbpleyra", {{"hsbpleyra", 7}}},
+    {"Formk", "hsbR", {{"hsbR", 6}}},
+    {"Formo", "hsbpleyraa", {{"hsbpleyraa", 7}, {"hsbpleyrab", 4}}},
+    {"Formangle", "hsbgonia", {{"hsbgonia", 41}}},
+    {"Formparal", "hsbgonia1", {{"hsbpleurac", 5}, {"hsbpleurad", 3}, {"hsbgonia1", 60}}},
+    {"Formtri", "hsbgoniaa", {{"hsbgoniaa", 60}, {"hsbgoniag", 50}, {"hsbpleurab", 6}}},
+    {"Formtra",
+     "hsbgoniaa",
+     {{"hsbgoniaa", 60}, {"hsbgoniab", 60}, {"hsbpleuraa", 10}, {"hsbpleurag", 5}}},
+    {"Formline", "hsbdief", {{"hsbmhkos", 7097}, {"hsbdief", 4645}}},
+};
+
+} // namespace
+
+TEST(Picture, EveryWindowsDrawingWhereTheWindowDrawsIt) {
+    for (const Window& w : kWindows) {
+        SCOPED_TRACE(w.form);
+        const rt::Update u = run(w.form, w.bar, w.values);
+        const std::vector<rt::Drawn> drawn = rt::drawnBy(u, rt::kLightGrey);
+        const std::string svg =
+            rt::svgOf(drawn, rt::Colouring::Paper, rt::kBlue, rt::kLightGrey, "");
+        const auto lines =
+            elements(svg, "line", "x1=" + num + " y1=" + num + " x2=" + num + " y2=" + num);
+        const auto circles = elements(svg, "circle", "cx=" + num + " cy=" + num + " r=" + num);
+        const auto letters =
+            elements(svg, "path", "transform=\"translate\\(([-0-9.]+) ([-0-9.]+)\\)");
+        std::size_t l = 0, c = 0, t = 0;
+        for (const rt::Drawn& d : drawn) {
+            if (d.kind == rt::Drawn::Line) {
+                ASSERT_LT(l, lines.size());
+                const std::vector<double> want{d.x1, d.y1, d.x2, d.y2};
+                for (int i = 0; i < 4; ++i)
+                    EXPECT_NEAR(lines[l][i], want[i], 0.5);
+                ++l;
+            } else if (d.kind == rt::Drawn::Circle) {
+                ASSERT_LT(c, circles.size());
+                EXPECT_NEAR(circles[c][0], d.x1, 0.5);
+                EXPECT_NEAR(circles[c][1], d.y1, 0.5);
+                EXPECT_NEAR(circles[c][2], d.x2, 0.5);
+                ++c;
+            } else {
+                // The letter's top-left where it is printed: its baseline an ascender
+                // (1901 of 2048 units of a 150-twip font) below.
+                ASSERT_LT(t, letters.size());
+                EXPECT_NEAR(letters[t][0], d.x1, 0.5);
+                EXPECT_NEAR(letters[t][1], d.y1 + 150.0 * 1901 / 2048, 0.5);
+                ++t;
+            }
+        }
+        EXPECT_EQ(l, lines.size());
+        EXPECT_EQ(c, circles.size());
+        EXPECT_EQ(t, letters.size()) << "a letter the font has no outline for";
+        // For paper: black on nothing.
+        EXPECT_EQ(svg.find("<rect"), std::string::npos);
+        EXPECT_EQ(svg.find("#ffffff"), std::string::npos);
+        EXPECT_EQ(svg.find("#e0e0e0"), std::string::npos);
+    }
+}
+
+TEST(Picture, AtItsDesignedSizeCroppedToTheDrawingAndAMargin) {
+    // The square of side 7: 7 × 300 twips between its corners, 2100 twips = 3.70 cm.
+    const std::vector<rt::Drawn> drawn = rt::drawnBy(run("Formt", "hsbpleyra", {{"hsbpleyra", 7}}));
+    const rt::TwipRect a = rt::pictureArea(drawn);
+    const std::string svg = rt::svgOf(drawn, rt::Colouring::Paper, rt::kBlue, rt::kLightGrey, "");
+    std::smatch m;
+    const std::regex size(
+        R"x(width="([0-9.]+)pt" height="([0-9.]+)pt" viewBox="([-0-9.]+) ([-0-9.]+) ([0-9.]+) ([0-9.]+)")x");
+    ASSERT_TRUE(std::regex_search(svg, m, size));
+    EXPECT_NEAR(std::stod(m[1]) * 20, a.w, 0.5); // points of 20 twips
+    EXPECT_NEAR(std::stod(m[2]) * 20, a.h, 0.5);
+    EXPECT_NEAR(std::stod(m[3]), a.x, 0.01);
+    EXPECT_NEAR(std::stod(m[4]), a.y, 0.01);
+    EXPECT_NEAR(std::stod(m[5]), a.w, 0.01);
+    EXPECT_NEAR(std::stod(m[6]), a.h, 0.01);
+    // The corners at (1200, 3500) and (3300, 1400), the letters beside them, the margin.
+    EXPECT_NEAR(a.x, 1100 - 240, 0.01);
+    EXPECT_NEAR(a.x + a.w, 3300 + 240 + 150.0 * 1264 / 2048, 0.5); // Β's advance past x = 3300
+    EXPECT_NEAR(a.y, 1200 - 240, 0.01);             // Γ, Δ printed 200 above the top
+    EXPECT_NEAR(a.y + a.h, 3500 + 150 + 240, 0.01); // Α and Β a line tall below
+    EXPECT_NEAR((3300 - 1200) / 1440.0 * 2.54, 3.70, 0.005);
+}
+
+TEST(Picture, AsOnScreenWhiteOnBlueWithTheWindowsLetters) {
+    const rt::Update u = run("Formk", "hsbR", {{"hsbR", 6}});
+    const std::string svg = rt::svgOf(rt::drawnBy(u, rt::kLightGrey), rt::Colouring::Screen,
+                                      rt::kBlue, rt::kLightGrey, "Κύκλος με κέντρο Κ, ακτίνα 6");
+    EXPECT_NE(svg.find("<rect "), std::string::npos);
+    EXPECT_NE(svg.find("fill=\"#0000ff\""), std::string::npos);
+    EXPECT_NE(svg.find("stroke=\"#ffffff\""), std::string::npos);
+    EXPECT_NE(svg.find("fill=\"#e0e0e0\""), std::string::npos);
+    EXPECT_EQ(svg.find("stroke=\"#000000\""), std::string::npos);
+    EXPECT_NE(svg.find("<title>Κύκλος με κέντρο Κ, ακτίνα 6</title>"), std::string::npos);
+}
+
+// Every letter any window prints has its outline: the segment at every direction and the
+// trapezium over its inputs print no other.
+TEST(Picture, EveryPrintedLetterHasItsOutline) {
+    std::set<std::string> printed;
+    for (int d = 0; d <= 18000; d += 500)
+        for (const rt::Drawn& i :
+             rt::drawnBy(run("Formline", "hsbdief", {{"hsbmhkos", 5000}, {"hsbdief", d}})))
+            if (i.kind == rt::Drawn::Text) printed.insert(i.text);
+    for (const Window& w : kWindows)
+        for (const rt::Drawn& i : rt::drawnBy(run(w.form, w.bar, w.values)))
+            if (i.kind == rt::Drawn::Text) printed.insert(i.text);
+    for (const std::string& letter : printed) {
+        const std::string svg =
+            rt::svgOf({{rt::Drawn::Text, 0, 0, 0, 0, 0, letter}}, rt::Colouring::Paper, 0, 0, "");
+        EXPECT_NE(svg.find("<path "), std::string::npos) << letter;
+    }
+    EXPECT_EQ(printed, (std::set<std::string>{"A", "B", "K", "Α", "Β", "Γ", "Δ"}));
+}
+
+TEST(Picture, TheValuesAsATeacherCopiesThem) {
+    const rt::Update u = run("Formt", "hsbpleyra", {{"hsbpleyra", 7}});
+    const auto values = rt::valuesOf(app::formClass("Formt")->design, [&](std::string_view box) {
+        return *u.textOf(std::string(box));
+    });
+    EXPECT_EQ(rt::valuesText(values), "ΠΛΕΥΡΑ α:\t7\nΠΕΡΙΜΕΤΡΟΣ:\t28\nΕΜΒΑΔΟ:\t49\n");
+    EXPECT_EQ(rt::pictureFileName(app::formClass("Formtra")->design, "svg"), "ΤΡΑΠΕΖΙΟ.svg");
+    EXPECT_EQ(rt::pictureFileName(app::formClass("Formo")->design, "png"),
+              "ΟΡΘΟΓΩΝΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ.png");
+}

@@ -42,10 +42,18 @@ ScrollBar::ScrollBar(int min, int max, int value, QWidget* parent)
     setPageStep(1);
     setValue(value);
     setFocusPolicy(Qt::StrongFocus);
-    setContextMenuPolicy(Qt::NoContextMenu);
     // sliderMoved comes before value() follows the thumb, so both notifications are
     // derived from valueChanged, told apart by whether the thumb is held.
     connect(this, &QAbstractSlider::valueChanged, this, &ScrollBar::valueMoved);
+}
+
+void ScrollBar::contextMenuEvent(QContextMenuEvent* event) {
+    // No menu of its own (Qt's would scroll, in English); the Menu key goes on to the
+    // window's, a right click on the bar opens nothing.
+    if (event->reason() == QContextMenuEvent::Mouse)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void ScrollBar::paintEvent(QPaintEvent* event) {
@@ -124,6 +132,13 @@ void TextBox::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     paintBorder(this);
     paintFocusRing(this);
+}
+
+bool TextBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && !hasSelectedText() &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+        return false; // not taken: the shortcut goes to the window
+    return QLineEdit::event(event);
 }
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {

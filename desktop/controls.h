@@ -31,6 +31,7 @@ class ScrollBar : public QScrollBar {
     void change();
 
   protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     // The designed keys, and Ctrl with the arrows or Page Up/Down: a tenth of the range.
     void keyPressEvent(QKeyEvent* event) override;
@@ -54,6 +55,8 @@ class TextBox : public QLineEdit {
     void setDesignToolTip(const QString& tip);
 
   protected:
+    // Ctrl+C copies a selected text; with none, the window's own Ctrl+C has it.
+    bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -1,5 +1,7 @@
 #include "form.h"
 
+#include "worksheet.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
@@ -165,6 +167,7 @@ void Form::load() {
             }
 
     window_ = window;
+    if (!design().figure.empty()) attachWorksheet(*this); // copy, save and print the figure
     barStyle_ = nullptr;
     zoom_ = fittingZoom();
     sizeWindow(zoomedSize(zoom_));

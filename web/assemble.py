@@ -128,7 +128,13 @@ def bundle(folder, entry):
             owners[declared] = name
         body = IMPORT.sub("", text)
         body = re.sub(r"^export ", "", body, flags=re.M)
-        parts.append("// ---- %s\n%s" % (name, body))
+        # The file carries the code, not its commentary (that is in the modules): whole-
+        # line comments, indentation and empty lines go. (No template literal spans lines.)
+        if "`" in body and re.search(r"`[^`]*\n[^`]*`", body):
+            raise SystemExit(name + ": a template literal spans lines")
+        body = "\n".join(line.strip() for line in body.split("\n")
+                         if line.strip() and not line.strip().startswith("//"))
+        parts.append("// %s\n%s" % (name, body))
     return '(async function () {\n"use strict";\n' + "\n".join(parts) + "})();\n"
 
 

@@ -4,6 +4,7 @@
 #include "forms.h"
 #include "integer.h"
 #include "json.h"
+#include "picture.h"
 #include "raster.h"
 #include "spoken.h"
 
@@ -104,6 +105,12 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_program() {
     j.key("startup").string(app::kStartupForm);
     j.key("version").string(app::kVersion);
     j.key("restMs").number(rt::kRestMs);
+    // The worksheet commands' names, and the resolution of a picture for paper.
+    j.key("worksheet").beginObject();
+    j.key("copy").string(rt::kCopyFigure).key("save").string(rt::kSaveFigure);
+    j.key("print").string(rt::kPrintFigure).key("svg").string(rt::kSaveSvg);
+    j.key("png").string(rt::kSavePng).key("dpi").number(rt::kPaperDpi);
+    j.endObject();
     j.key("forms").beginArray();
     for (const rt::FormClass* f : app::formClasses())
         writeForm(j, *f);
@@ -160,6 +167,60 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_results(const char* form, const char
                 if (name == box) return &kept.emplace_back(text);
             return nullptr;
         });
+    return result.c_str();
+}
+
+// Room for the numbers of the drawing the page hands over: five a drawn item.
+std::vector<float> drawingNumbers;
+EMSCRIPTEN_KEEPALIVE float* schimatios_drawing(int items) {
+    drawingNumbers.assign(static_cast<std::size_t>(items) * 5, 0.0f);
+    return drawingNumbers.data();
+}
+
+// The drawing the page keeps as an SVG document, for paper or as on screen: `kinds` a
+// letter an item ('L' line, 'C' circle, 'P' printed text), its numbers (x1, y1, x2, y2,
+// colour) in the room above, and the printed texts a line each.
+EMSCRIPTEN_KEEPALIVE const char* schimatios_picture(const char* kinds, const char* texts, int paper,
+                                                    int back, int fore, const char* description) {
+    std::vector<rt::Drawn> items;
+    std::string_view rest = texts;
+    for (std::size_t i = 0; kinds[i] && 5 * i + 4 < drawingNumbers.size(); ++i) {
+        const float* n = &drawingNumbers[5 * i];
+        rt::Drawn d{rt::Drawn::Line, n[0], n[1], n[2], n[3], static_cast<std::uint32_t>(n[4]), {}};
+        if (kinds[i] == 'C') d.kind = rt::Drawn::Circle;
+        if (kinds[i] == 'P') {
+            d.kind = rt::Drawn::Text;
+            const auto end = rest.find('\n');
+            d.text = rest.substr(0, end);
+            rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+        }
+        items.push_back(d);
+    }
+    result =
+        rt::svgOf(items, paper ? rt::Colouring::Paper : rt::Colouring::Screen,
+                  static_cast<std::uint32_t>(back), static_cast<std::uint32_t>(fore), description);
+    return result.c_str();
+}
+
+// The form's boxes, each by its spoken name and its text ("box=text" lines given), a line
+// a box, tab between: what a teacher copies or prints beside the figure.
+EMSCRIPTEN_KEEPALIVE const char* schimatios_values(const char* form, const char* texts) {
+    const auto given = pairs(texts);
+    result.clear();
+    if (const rt::FormClass* f = app::formClass(form))
+        result = rt::valuesText(rt::valuesOf(f->design, [&](std::string_view box) {
+            for (const auto& [name, text] : given)
+                if (name == box) return std::string(text);
+            return std::string();
+        }));
+    return result.c_str();
+}
+
+// The name a saved picture of the form takes: "ΤΡΑΠΕΖΙΟ.svg".
+EMSCRIPTEN_KEEPALIVE const char* schimatios_file_name(const char* form, const char* extension) {
+    result.clear();
+    if (const rt::FormClass* f = app::formClass(form))
+        result = rt::pictureFileName(f->design, extension);
     return result.c_str();
 }
 

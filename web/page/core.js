@@ -22,6 +22,16 @@ export async function loadCore() {
     spokenValue: core.cwrap("schimatios_spoken", "string", ["string", "string", "number", "string"]),
     // The results message of the changed boxes, given as "box=text" lines.
     results: core.cwrap("schimatios_results", "string", ["string", "string"]),
+    // Room for the numbers of `items` drawn items (five each), for picture().
+    drawing(items) {
+      const at = core._schimatios_drawing(items) >> 2;
+      return core.HEAPF32.subarray(at, at + 5 * items);
+    },
+    // The drawing handed over (kinds, texts a line each) as an SVG document.
+    picture: core.cwrap("schimatios_picture", "string", ["string", "string", "number", "number", "number", "string"]),
+    // The form's boxes by spoken name and text ("box=text" lines given): tab-separated lines.
+    values: core.cwrap("schimatios_values", "string", ["string", "string"]),
+    fileName: core.cwrap("schimatios_file_name", "string", ["string", "string"]),
     // The rectangles [x, y, w, h, ...] a line or a circle sets, as a view of the core's
     // memory that holds until the next call.
     raster(circle, x1, y1, x2, y2, pen, width, height) {

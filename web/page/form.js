@@ -5,6 +5,7 @@
 import { HEADINGS, Rest, WINDOW_ROLES, tell } from "./access.js";
 import { makeControl } from "./controls.js";
 import { colour } from "./design.js";
+import { attachWorksheet } from "./worksheet.js";
 import { beep, decimalSeparator } from "./services.js";
 import { Surface } from "./surface.js";
 
@@ -83,6 +84,8 @@ export class Form {
       this.activate(false);
     });
     el.addEventListener("keydown", (e) => this.tabWithin(e));
+    this.el = el;
+    if (d.description) attachWorksheet(this); // a figure window: its copy, save and print
     // A dialog and the notice close with Escape too, as their own button closes them.
     if (d.kind !== "main")
       el.addEventListener("keydown", (e) => {
@@ -91,7 +94,6 @@ export class Form {
         const button = [...this.controls.values()].find((c) => c.kind === "button");
         if (button) button.el.click();
       });
-    this.el = el;
     this.client = client;
     this.offset = { x: 0, y: 0 };
     this.shell.desk.append(el);

@@ -4,6 +4,7 @@
 import { loadCore } from "./core.js";
 import { px } from "./design.js";
 import { Form } from "./form.js";
+import { prepareSheet } from "./worksheet.js";
 import { showEnded } from "./services.js";
 
 const TITLE_HEIGHT = 22; // logical pixels, scaled with the window
@@ -104,6 +105,8 @@ function layout() {
 }
 
 window.addEventListener("resize", layout);
+// The browser's own print command prints the figure being worked too.
+window.addEventListener("beforeprint", () => prepareSheet(shell.active));
 
 document.addEventListener("keydown", (e) => {
   if (!e.ctrlKey || e.altKey) return;

@@ -18,6 +18,7 @@ export class Surface {
     this.canvas.dataset.surface = "";
     client.append(this.canvas);
     this.context = this.canvas.getContext("2d");
+    this.foreColor = foreColor;
     this.fore = colour(foreColor);
     this.back = 0; // set by resize()
     this.items = [];

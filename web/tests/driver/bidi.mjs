@@ -112,6 +112,13 @@ export class BiDiTab {
     return this.bidi.send("input.releaseActions", { context: this.context });
   }
 
+  // The page as the browser prints it, on A4: a PDF.
+  async print() {
+    const { data } = await this.bidi.send("browsingContext.print", {
+      context: this.context, page: { width: 21, height: 29.7 }, background: true });
+    return Buffer.from(data, "base64");
+  }
+
   async screenshot() {
     const { data } = await this.bidi.send("browsingContext.captureScreenshot", { context: this.context });
     return Buffer.from(data, "base64");

@@ -80,29 +80,41 @@ async function chromium() {
   } } });
   const bidi = await BiDi.connect(session.capabilities.webSocketUrl);
   await bidi.send("session.subscribe", subscriptions);
+  const downloads = fs.mkdtempSync(path.join(os.tmpdir(), "schimatios-downloads-"));
   return {
+    downloads,
     async newTab(options) {
       const tab = await BiDiTab.open(bidi, options);
-      // The DevTools protocol beside BiDi, for what only Chromium can do (slow its CPU).
+      // The DevTools protocol beside BiDi, for what only Chromium can do (slow its CPU,
+      // grant the clipboard, say where downloads go).
       tab.cdp = async (method, params) => {
         const { session } = await bidi.send("goog:cdp.getSession", { context: tab.context });
         return bidi.send("goog:cdp.sendCommand", { method, params, session });
       };
+      await tab.cdp("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads,
+                                                     browserContextId: tab.userContext });
       return tab;
     },
     async close() {
       bidi.close();
       await request(base, "DELETE", `/session/${session.sessionId}`).catch(() => {});
       await stopped(driver);
+      fs.rmSync(downloads, { recursive: true, force: true });
     },
   };
 }
 
 async function firefox() {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), "schimatios-firefox-"));
+  const downloads = fs.mkdtempSync(path.join(os.tmpdir(), "schimatios-downloads-"));
   // The driver's own recommended preferences keep it off the network; these keep the
-  // first run quiet.
+  // first run quiet and put downloads in a folder of their own, unasked.
   fs.writeFileSync(path.join(profile, "user.js"), [
+    `user_pref("browser.download.dir", ${JSON.stringify(downloads)});`,
+    'user_pref("browser.download.folderList", 2);',
+    'user_pref("browser.download.useDownloadDir", true);',
+    'user_pref("browser.download.always_ask_before_handling_new_types", false);',
+    'user_pref("browser.download.alwaysOpenPanel", false);',
     'user_pref("browser.shell.checkDefaultBrowser", false);',
     'user_pref("datareporting.policy.dataSubmissionEnabled", false);',
     'user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);',
@@ -124,12 +136,14 @@ async function firefox() {
   await bidi.send("session.new", { capabilities: { alwaysMatch: { acceptInsecureCerts: false } } });
   await bidi.send("session.subscribe", subscriptions);
   return {
+    downloads,
     newTab: (options) => BiDiTab.open(bidi, options),
     async close() {
       await bidi.send("browser.close", {}).catch(() => {});
       bidi.close();
       await stopped(child);
       fs.rmSync(profile, { recursive: true, force: true });
+      fs.rmSync(downloads, { recursive: true, force: true });
     },
   };
 }

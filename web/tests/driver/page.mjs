@@ -7,7 +7,7 @@ const KEYS = {
   Control: "\uE009", Shift: "\uE008", Alt: "\uE00A", Tab: "\uE004", Enter: "\uE007",
   Escape: "\uE00C", Space: " ", PageUp: "\uE00E", PageDown: "\uE00F", End: "\uE010",
   Home: "\uE011", ArrowLeft: "\uE012", ArrowUp: "\uE013", ArrowRight: "\uE014",
-  ArrowDown: "\uE015", Delete: "\uE017", Backspace: "\uE003", Minus: "-", Equal: "=",
+  ArrowDown: "\uE015", Delete: "\uE017", Backspace: "\uE003", Minus: "-", Equal: "=", F10: "\uE03A",
   Plus: "+", Numpad0: "\uE01A", NumpadAdd: "\uE025", NumpadSubtract: "\uE027",
 };
 const key = (name) => KEYS[name] ?? name;

@@ -1,0 +1,163 @@
+#include "worksheet.h"
+
+#include "form.h"
+#include "picture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QShortcut>
+#include <QSvgRenderer>
+
+namespace desktop {
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+std::vector<rt::Drawn> drawingOf(const Form& form) {
+    std::vector<rt::Drawn> drawing;
+    for (const DrawItem& item : form.window()->items())
+        drawing.push_back({static_cast<rt::Drawn::Kind>(item.kind), item.x1, item.y1, item.x2,
+                           item.y2, static_cast<std::uint32_t>(item.colour & 0xFFFFFF),
+                           item.text.toStdString()});
+    return drawing;
+}
+
+std::vector<std::pair<std::string, std::string>> valuesOf(const Form& form) {
+    return rt::valuesOf(form.design(), [&form](std::string_view box) {
+        return form.textBox(box)->text().toStdString();
+    });
+}
+
+// The picture's size in points, as its SVG gives it.
+QSizeF pointsOf(const QByteArray& svg) {
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral(R"(width="([0-9.]+)pt" height="([0-9.]+)pt")"))
+            .match(QString::fromUtf8(svg));
+    return {m.captured(1).toDouble(), m.captured(2).toDouble()};
+}
+
+QImage paperImage(const QByteArray& svg) {
+    const QSizeF points = pointsOf(svg);
+    QImage image((points * rt::kPaperDpi / 72).toSize(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    image.setDotsPerMeterX(static_cast<int>(std::lround(rt::kPaperDpi / 0.0254)));
+    image.setDotsPerMeterY(image.dotsPerMeterX());
+    QPainter painter(&image);
+    QSvgRenderer(svg).render(&painter);
+    return image;
+}
+
+} // namespace
+
+QByteArray figureSvg(const Form& form, bool paper) {
+    const Surface* w = form.window();
+    return QByteArray::fromStdString(
+        rt::svgOf(drawingOf(form), paper ? rt::Colouring::Paper : rt::Colouring::Screen,
+                  w->backColor().rgb() & 0xFFFFFF, w->foreColor().rgb() & 0xFFFFFF,
+                  w->accessibleDescription().toStdString()));
+}
+
+void copyFigure(const Form& form) {
+    const QByteArray svg = figureSvg(form);
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("image/svg+xml"), svg);
+    data->setImageData(paperImage(svg));
+    data->setText(qs(rt::valuesText(valuesOf(form))));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+bool saveFigure(const Form& form, const QString& path) {
+    const QByteArray svg = figureSvg(form);
+    if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+        return paperImage(svg).save(path, "PNG");
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(svg) == svg.size();
+}
+
+void printFigure(const Form& form, QPrinter& printer) {
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    printer.setDocName(qs(form.design().caption));
+    QPainter painter(&printer);
+    const qreal dpi = printer.resolution();
+    const qreal pt = dpi / 72; // device pixels a point
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
+    font.setPointSizeF(16);
+    painter.setFont(font);
+    const qreal line = QFontMetricsF(font, &printer).height();
+    painter.drawText(QPointF(0, QFontMetricsF(font, &printer).ascent()), qs(form.design().caption));
+    qreal y = line + 12 * pt;
+    // The figure at its size: its points are the paper's points.
+    const QByteArray svg = figureSvg(form);
+    const QSizeF size = pointsOf(svg) * pt;
+    QSvgRenderer(svg).render(&painter, QRectF(QPointF(0, y), size));
+    y += size.height() + 16 * pt;
+    font.setPointSizeF(12);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, &printer);
+    qreal column = 0;
+    const auto values = valuesOf(form);
+    for (const auto& [name, text] : values)
+        column = std::max(column, metrics.horizontalAdvance(qs(name)));
+    for (const auto& [name, text] : values) {
+        painter.drawText(QPointF(0, y + metrics.ascent()), qs(name));
+        painter.drawText(QPointF(column + 16 * pt, y + metrics.ascent()), qs(text));
+        y += metrics.height() + 6 * pt;
+    }
+}
+
+void attachWorksheet(Form& form) {
+    Surface* window = form.window();
+    const auto copy = [&form] { copyFigure(form); };
+    const auto save = [&form] {
+        const QString svgFilter = qs(rt::kSaveSvg) + QStringLiteral(" (*.svg)");
+        const QString pngFilter = qs(rt::kSavePng) + QStringLiteral(" (*.png)");
+        QString filter = svgFilter;
+        QString path = QFileDialog::getSaveFileName(form.window(), qs(rt::kSaveFigure),
+                                                    qs(rt::pictureFileName(form.design(), "svg")),
+                                                    svgFilter + ";;" + pngFilter, &filter);
+        if (path.isEmpty()) return;
+        const QString extension =
+            filter == pngFilter ? QStringLiteral(".png") : QStringLiteral(".svg");
+        if (!path.endsWith(extension, Qt::CaseInsensitive)) path += extension;
+        saveFigure(form, path);
+    };
+    const auto print = [&form] {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, form.window());
+        dialog.setWindowTitle(qs(rt::kPrintFigure));
+        if (dialog.exec() == QDialog::Accepted) printFigure(form, printer);
+    };
+    auto* copyAction = new QAction(qs(rt::kCopyFigure), window);
+    auto* saveAction = new QAction(qs(rt::kSaveFigure), window);
+    auto* printAction = new QAction(qs(rt::kPrintFigure), window);
+    QObject::connect(copyAction, &QAction::triggered, window, copy);
+    QObject::connect(saveAction, &QAction::triggered, window, save);
+    QObject::connect(printAction, &QAction::triggered, window, print);
+    // The keys, in the whole window (a box with selected text keeps Ctrl+C for itself).
+    const std::pair<QKeySequence, QAction*> keys[] = {{QKeySequence::Copy, copyAction},
+                                                      {QKeySequence::Save, saveAction},
+                                                      {QKeySequence::Print, printAction}};
+    for (const auto& [sequence, action] : keys)
+        QObject::connect(new QShortcut(sequence, window), &QShortcut::activated, action,
+                         &QAction::trigger);
+    // The context menu on the drawing: a right click, or the Menu key where no control
+    // offers one of its own.
+    window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    window->addActions({copyAction, saveAction, printAction});
+}
+
+} // namespace desktop

@@ -1,0 +1,191 @@
+// The figure onto paper and into worksheets: Ctrl+C copies the figure (SVG where the
+// browser takes it, PNG at 300 dpi for paper) with the values as text, unless a box's text
+// is selected; Ctrl+S saves it as SVG or PNG; Ctrl+P prints one page with the caption, the
+// figure at its size and the values; a context menu on the drawing (right click, a long
+// press, the Menu key) offers the same. The picture and the words are the core's.
+// The form's drawing as the core's SVG: for paper, or as on screen.
+export function pictureOf(form, paper) {
+  const items = form.surface.items;
+  const core = form.shell.core;
+  const numbers = core.drawing(items.length);
+  let kinds = "";
+  const texts = [];
+  items.forEach((it, i) => {
+    kinds += it.kind === "Line" ? "L" : it.kind === "Circle" ? "C" : "P";
+    const values = it.kind === "Line" ? [it.x1, it.y1, it.x2, it.y2, it.rgb]
+      : it.kind === "Circle" ? [it.x1, it.y1, it.r, 0, it.rgb] : [it.x1, it.y1, 0, 0, 0];
+    numbers.set(values, 5 * i);
+    if (it.kind === "Print") texts.push(it.text);
+  });
+  return core.picture(kinds, texts.join("\n"), paper, form.design.backColor, form.surface.foreColor,
+                      form.surface.canvas.getAttribute("aria-label") || "");
+}
+
+// The window's boxes, each by its spoken name and its text: [[name, text], ...].
+export function valuesOf(form) {
+  const lines = [];
+  for (const [name, c] of form.controls) if (c.kind === "textbox") lines.push(name + "=" + c.el.value);
+  return form.shell.core.values(form.name, lines.join("\n")).split("\n").filter((l) => l)
+    .map((l) => l.split("\t"));
+}
+
+const svgUrl = (svg) => "data:image/svg+xml;charset=utf-8," + encodeURIComponent(svg);
+
+// The picture for paper at its size and the core's resolution, as PNG.
+export async function pngOf(svg, dpi) {
+  const img = new Image();
+  img.src = svgUrl(svg);
+  await img.decode();
+  const size = (attribute) => Number(new RegExp(attribute + '="([0-9.]+)pt"').exec(svg)[1]) / 72 * dpi;
+  const canvas = document.createElement("canvas");
+  canvas.width = Math.round(size("width"));
+  canvas.height = Math.round(size("height"));
+  canvas.getContext("2d").drawImage(img, 0, 0, canvas.width, canvas.height);
+  return new Promise((resolve) => canvas.toBlob(resolve, "image/png"));
+}
+
+// Puts the figure and the values on the clipboard.
+export function copyFigure(form) {
+  const svg = pictureOf(form, true);
+  const text = valuesOf(form).map((v) => v.join("\t")).join("\n") + "\n";
+  const items = { "text/plain": new Blob([text], { type: "text/plain" }),
+                  "image/png": pngOf(svg, form.shell.core.program.worksheet.dpi) };
+  if (ClipboardItem.supports && ClipboardItem.supports("image/svg+xml"))
+    items["image/svg+xml"] = new Blob([svg], { type: "image/svg+xml" });
+  // (Written at once, the picture to follow: the key press still allows it.)
+  return navigator.clipboard.write([new ClipboardItem(items)]);
+}
+
+// Downloads the figure as SVG or PNG, named after the window.
+export async function saveFigure(form, format) {
+  const svg = pictureOf(form, true);
+  const blob = format === "svg" ? new Blob([svg], { type: "image/svg+xml" })
+                                : await pngOf(svg, form.shell.core.program.worksheet.dpi);
+  const a = document.createElement("a");
+  a.href = URL.createObjectURL(blob);
+  a.download = form.shell.core.fileName(form.name, format);
+  document.body.append(a);
+  a.click();
+  a.remove();
+  setTimeout(() => URL.revokeObjectURL(a.href), 10000);
+}
+
+// What the printed page shows (the print style sheet shows it alone): the caption, the
+// figure for paper at its size, the values as a table.
+export function prepareSheet(form) {
+  const sheet = document.getElementById("sheet");
+  sheet.replaceChildren();
+  if (!form || !form.loaded || !form.design.description) return;
+  const heading = document.createElement("h1");
+  heading.textContent = form.design.caption;
+  const img = document.createElement("img");
+  const svg = pictureOf(form, true);
+  img.src = svgUrl(svg);
+  img.alt = form.surface.canvas.getAttribute("aria-label") || "";
+  for (const attribute of ["width", "height"])
+    img.style[attribute] = new RegExp(attribute + '="([0-9.]+pt)"').exec(svg)[1];
+  const table = document.createElement("table");
+  for (const [name, text] of valuesOf(form)) {
+    const row = table.insertRow();
+    row.insertCell().textContent = name;
+    row.insertCell().textContent = text;
+  }
+  sheet.append(heading, img, table);
+}
+
+export function printFigure(form) {
+  prepareSheet(form);
+  window.print();
+}
+
+// A menu of commands at a point of the page: arrows move, Enter or a click runs one,
+// Escape or a click elsewhere closes it, and the focus goes back where it was.
+export function showMenu(x, y, entries) {
+  closeMenu();
+  const menu = document.createElement("div");
+  menu.id = "menu";
+  menu.setAttribute("role", "menu");
+  const back = document.activeElement;
+  const buttons = entries.map(([label, run]) => {
+    const b = document.createElement("button");
+    b.type = "button";
+    b.setAttribute("role", "menuitem");
+    b.textContent = label;
+    b.addEventListener("click", () => {
+      closeMenu(back);
+      run();
+    });
+    return b;
+  });
+  menu.append(...buttons);
+  menu.addEventListener("keydown", (e) => {
+    const i = buttons.indexOf(document.activeElement);
+    if (e.key === "ArrowDown" || e.key === "ArrowUp") {
+      e.preventDefault();
+      buttons[(i + (e.key === "ArrowDown" ? 1 : buttons.length - 1)) % buttons.length].focus();
+    } else if (e.key === "Escape" || e.key === "Tab") {
+      e.preventDefault();
+      e.stopPropagation();
+      closeMenu(back);
+    }
+  });
+  document.getElementById("desk").append(menu);
+  menu.style.left = Math.max(0, Math.min(x, innerWidth - menu.offsetWidth)) + "px";
+  menu.style.top = Math.max(0, Math.min(y, innerHeight - menu.offsetHeight)) + "px";
+  buttons[0].focus();
+  setTimeout(() => document.addEventListener("pointerdown", closeOutside, true));
+}
+
+function closeOutside(e) {
+  const menu = document.getElementById("menu");
+  if (menu && !menu.contains(e.target)) closeMenu();
+}
+
+function closeMenu(focusBack) {
+  document.removeEventListener("pointerdown", closeOutside, true);
+  const menu = document.getElementById("menu");
+  if (menu) menu.remove();
+  if (focusBack && focusBack.isConnected) focusBack.focus();
+}
+
+// The worksheet commands of a figure window: its keys, and its menu on the drawing.
+export function attachWorksheet(form) {
+  const names = form.shell.core.program.worksheet;
+  const saveMenu = (x, y) => showMenu(x, y, [[names.svg, () => saveFigure(form, "svg")],
+                                             [names.png, () => saveFigure(form, "png")]]);
+  const menuAt = (x, y) => showMenu(x, y, [[names.copy, () => copyFigure(form)],
+                                          [names.save, () => saveMenu(x, y)],
+                                          [names.print, () => printFigure(form)]]);
+  const middle = () => {
+    const r = form.surface.canvas.getBoundingClientRect();
+    return [r.left + r.width / 2, r.top + r.height / 2];
+  };
+  form.el.addEventListener("keydown", (e) => {
+    const key = e.key.toLowerCase();
+    if ((e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey && ["c", "s", "p"].includes(key)) {
+      const box = document.activeElement;
+      const selected = box && box.tagName === "INPUT" && box.selectionStart !== box.selectionEnd;
+      if (key === "c" && selected) return; // a box's own text, as the browser copies it
+      e.preventDefault();
+      if (key === "c") copyFigure(form).catch((error) => { window.lastCopyError = String(error); });
+      else if (key === "s") saveMenu(...middle());
+      else printFigure(form);
+    } else if (e.key === "ContextMenu" || (e.shiftKey && e.key === "F10")) {
+      e.preventDefault();
+      menuAt(...middle());
+    }
+  });
+  const canvas = form.surface.canvas;
+  canvas.addEventListener("contextmenu", (e) => {
+    e.preventDefault();
+    menuAt(e.clientX, e.clientY);
+  });
+  // A long press of a finger, where a touch screen gives no context menu of its own.
+  let press = null;
+  canvas.addEventListener("pointerdown", (e) => {
+    if (e.pointerType !== "touch") return;
+    press = setTimeout(() => menuAt(e.clientX, e.clientY), 600);
+  });
+  for (const end of ["pointerup", "pointercancel", "pointermove"])
+    canvas.addEventListener(end, () => clearTimeout(press));
+}

@@ -3,9 +3,11 @@
 runtime, the core as WebAssembly (inside its JavaScript), the font and the pictures."""
 import argparse
 import base64
+import hashlib
 import json
 import pathlib
 import re
+import shutil
 import subprocess
 import struct
 import zlib
@@ -138,10 +140,35 @@ def bundle(folder, entry):
     return '(async function () {\n"use strict";\n' + "\n".join(parts) + "})();\n"
 
 
+def site(html, page, icons, version, folder):
+    """The same page as an installable web app for a static web server: index.html with a
+    manifest, its icons and a service worker that keeps everything for use offline."""
+    folder.mkdir(parents=True, exist_ok=True)
+    for name in SITE_ICONS:
+        shutil.copyfile(icons / name, folder / name)
+    html = html.replace("img-src data:", "img-src data: 'self'")
+    html = html.replace("connect-src data:", "connect-src data:; manifest-src 'self'; worker-src 'self'")
+    html = html.replace("<title>", (page / "site-head.html").read_text(encoding="utf-8") + "<title>")
+    (folder / "index.html").write_text(html, encoding="utf-8")
+    (folder / "manifest.webmanifest").write_text(
+        (page / "manifest.webmanifest").read_text(encoding="utf-8"), encoding="utf-8")
+    # A new page is a new cache: the worker's name for it changes with the page.
+    digest = hashlib.sha256(html.encode("utf-8")).hexdigest()[:12]
+    worker = (page / "sw.js").read_text(encoding="utf-8")
+    worker = worker.replace("@CACHE@", "schimatios-%s-%s" % (version, digest))
+    worker = worker.replace("@FILES@", json.dumps(["./", "index.html", "manifest.webmanifest"] + SITE_ICONS))
+    (folder / "sw.js").write_text(worker, encoding="utf-8")
+
+
+SITE_ICONS = ["icon192.png", "icon512.png", "icon-maskable512.png"]
+
+
 def main():
     parser = argparse.ArgumentParser()
     for name in ("page", "core", "font", "pictures", "version", "output"):
         parser.add_argument("--" + name, required=True)
+    parser.add_argument("--icons")
+    parser.add_argument("--site")
     args = parser.parse_args()
     page = pathlib.Path(args.page)
     pictures = {}
@@ -167,6 +194,8 @@ def main():
     html = html.replace("/*RUNTIME*/", script(bundle(page, "program.js")))
     html = html.replace("@VERSION@", args.version)
     pathlib.Path(args.output).write_text(html, encoding="utf-8")
+    if args.site:
+        site(html, page, pathlib.Path(args.icons), args.version, pathlib.Path(args.site))
 
 
 if __name__ == "__main__":

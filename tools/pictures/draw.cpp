@@ -231,16 +231,32 @@ QImage back() {
 }
 
 // The application icon: a white triangle and circle on the program's blue.
-void drawIcon(QPainter& p, qreal s) {
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(0, 0, 255));
-    p.setPen(Qt::NoPen);
-    p.drawRoundedRect(QRectF(0, 0, s, s), s * 0.15, s * 0.15);
+void drawFigures(QPainter& p, qreal s) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::white, qMax<qreal>(1.5, s / 14), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolygon(QPolygonF{{s * 0.15, s * 0.82}, {s * 0.85, s * 0.82}, {s * 0.38, s * 0.2}});
     p.setPen(QPen(QColor(224, 224, 224), qMax<qreal>(1, s / 20)));
     p.drawEllipse(QPointF(s * 0.62, s * 0.42), s * 0.22, s * 0.22);
+}
+
+void drawIcon(QPainter& p, qreal s) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(0, 0, 255));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(0, 0, s, s), s * 0.15, s * 0.15);
+    drawFigures(p, s);
+}
+
+// The icon a phone or a tablet crops to its own shape: the blue to every edge, the figures
+// within the middle four fifths that every shape keeps.
+QImage maskableIcon(int size) {
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(QColor(0, 0, 255));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(size * 0.1, size * 0.1);
+    drawFigures(p, size * 0.8);
+    return img;
 }
 
 QImage icon(int size) {
@@ -316,8 +332,10 @@ int main(int argc, char* argv[]) {
         gScale = scale;
         ok &= drawPictures(pics);
     }
-    for (int size : {16, 32, 48, 64, 128})
+    // (192 and 512 for the installed web app)
+    for (int size : {16, 32, 48, 64, 128, 192, 512})
         ok &= save(icon(size), icons.filePath(QStringLiteral("icon%1.png").arg(size)));
+    ok &= save(maskableIcon(512), icons.filePath(QStringLiteral("icon-maskable512.png")));
     QFile svg(icons.filePath("icon.svg"));
     ok &= svg.open(QIODevice::WriteOnly) && svg.write(kSvgIcon) > 0;
     return ok ? 0 : 1;

@@ -5,7 +5,7 @@ import { loadCore } from "./core.js";
 import { px } from "./design.js";
 import { Form } from "./form.js";
 import { prepareSheet } from "./worksheet.js";
-import { showEnded } from "./services.js";
+import { keepOffline, showEnded } from "./services.js";
 
 const TITLE_HEIGHT = 22; // logical pixels, scaled with the window
 const MARGIN = 8;
@@ -132,4 +132,5 @@ document.body.dataset.core = ""; // (for whoever scripts the page: the core is r
 layout(); // the bars' values as the core says them
 for (const handler of waiting.splice(0)) handler();
 await font;
+keepOffline();
 document.body.dataset.ready = "";

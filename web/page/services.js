@@ -31,6 +31,14 @@ export function beep() {
   }
 }
 
+// The installed web app keeps itself for use offline: where the page is served with its
+// manifest (the site), never from a file, which needs nothing kept.
+export function keepOffline() {
+  if (!("serviceWorker" in navigator) || location.protocol === "file:") return;
+  if (!document.querySelector('link[rel="manifest"]')) return;
+  navigator.serviceWorker.register("sw.js").catch(() => {}); // (the page works without it)
+}
+
 // The program has ended: the page says so and offers to start it again.
 export function showEnded(message, restart) {
   const ended = document.getElementById("ended");

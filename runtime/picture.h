@@ -1,10 +1,9 @@
 #pragma once
 // The figure as a picture to keep: the window's drawing (its lines, circles and printed
 // letters, in twips) written as an SVG document at its designed physical size (20 twips
-// to the point, 1440 to the inch), cropped to what is drawn and a margin, the letters as outlines of the
-// program's font so that it looks the same everywhere; and the window's values as text.
-// The same in every edition: the runtimes only put it on the clipboard, in a file or on
-// paper.
+// to the point, 1440 to the inch), cropped to what is drawn and a margin, the letters as outlines
+// of the program's font so that it looks the same everywhere; and the window's values as text. The
+// same in every edition: the runtimes only put it on the clipboard, in a file or on paper.
 #include "design.h"
 #include "update.h"
 
@@ -57,5 +56,15 @@ std::string valuesText(const std::vector<std::pair<std::string, std::string>>& v
 
 // The file name a saved picture takes from the window's caption: "ΤΡΑΠΕΖΙΟ.svg".
 std::string pictureFileName(const FormDesign& design, std::string_view extension);
+
+// The worksheet commands, as every edition names them in its context menu.
+inline constexpr const char* kCopyFigure = "Αντιγραφή σχήματος";
+inline constexpr const char* kSaveFigure = "Αποθήκευση εικόνας…";
+inline constexpr const char* kPrintFigure = "Εκτύπωση…";
+// The two pictures a figure is saved as.
+inline constexpr const char* kSaveSvg = "Εικόνα SVG (διανυσματική)";
+inline constexpr const char* kSavePng = "Εικόνα PNG (300 dpi)";
+// The resolution of the picture for paper.
+inline constexpr int kPaperDpi = 300;
 
 } // namespace rt

@@ -38,8 +38,7 @@ class Shell {
     virtual void stepZoom(int) {}
 };
 
-// The zooms a window can be shown at, in logical pixels a design pixel.
-inline constexpr double kZoomSteps[] = {1, 1.25, 1.5, 2, 2.5, 3, 4};
+using rt::kZoomSteps;
 
 class ZoomStyle;
 

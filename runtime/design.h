@@ -134,6 +134,11 @@ constexpr ControlDesign button(std::string_view name, int left, int top, int wid
 // The back picture shared by every window but the menu.
 inline constexpr std::string_view kBackPicture = "back.bmp";
 
+// The zooms a window of a desktop edition is shown at, in logical pixels a design pixel:
+// from the design's own size up to a projector's. (The page fits the window being worked
+// to the browser's viewport and zooms about that.)
+inline constexpr double kZoomSteps[] = {1, 1.25, 1.5, 2, 2.5, 3, 4};
+
 // Twips to logical pixels: 15 twips a pixel at 96 DPI.
 inline constexpr int kTwipsPerPixel = 15;
 inline int pixels(int twips) {

@@ -18,6 +18,7 @@
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -57,6 +58,14 @@ class Section {
     std::uint64_t count_ = 0;
 };
 
+// 10 to the power k, exactly: read from its decimal writing, as every C library reads it to
+// the nearest double (a pow of some libraries is a few units off in the last place).
+double powerOfTen(int k) {
+    char text[16];
+    std::snprintf(text, sizeof text, "1e%d", k);
+    return std::strtod(text, nullptr);
+}
+
 // A fixed sequence of doubles over a wide range of magnitudes, both signs, with the
 // awkward ones among them: whole numbers, halves, ties at the fifteenth digit.
 class Doubles {
@@ -73,9 +82,9 @@ class Doubles {
         case 1:
             return sign * (std::floor(mantissa * 2e4) + 0.5) / 100; // ties at two decimals
         case 2:
-            return sign * std::nextafter(std::pow(10.0, exponent), 0); // just below a power
+            return sign * std::nextafter(powerOfTen(exponent), 0); // just below a power
         default:
-            return sign * mantissa * std::pow(10.0, exponent);
+            return sign * mantissa * powerOfTen(exponent);
         }
     }
 

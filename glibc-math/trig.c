@@ -13,3 +13,8 @@ double cos(double x) {
 double tan(double x) {
     return glibc_tan(x);
 }
+/* GCC makes one sincos call of a sine and a cosine of the same argument. */
+void sincos(double x, double* s, double* c) {
+    *s = glibc_sin(x);
+    *c = glibc_cos(x);
+}

@@ -1,0 +1,587 @@
+#include "form.h"
+
+#include "access.h"
+#include "controls.h"
+#include "integer.h"
+#include "program.h"
+#include "raster.h"
+#include "spoken.h"
+#include "text.h"
+#include "worksheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <commctrl.h>
+#include <map>
+#include <windowsx.h>
+
+namespace win {
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"SchimatiosForm";
+constexpr UINT_PTR kRestTimer = 1;
+constexpr int kFirstId = 100; // control ids: kFirstId + index in the design
+
+int scaled(int twips, double scale) {
+    return static_cast<int>(std::lround(twips * scale / rt::kTwipsPerPixel));
+}
+
+// The DPI functions of Windows 10 and later, looked up so that Windows 7 starts too.
+using DpiForWindow = UINT(WINAPI*)(HWND);
+using AdjustForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+template <class F> F user32(const char* name) {
+    return reinterpret_cast<F>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+UINT dpiOf(HWND hwnd) {
+    static const auto forWindow = user32<DpiForWindow>("GetDpiForWindow");
+    if (forWindow && hwnd) return forWindow(hwnd);
+    const HDC dc = GetDC(nullptr);
+    const UINT dpi = static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSX));
+    ReleaseDC(nullptr, dc);
+    return dpi;
+}
+
+RECT frameFor(SIZE client, DWORD style, DWORD exStyle, UINT dpi) {
+    static const auto adjust = user32<AdjustForDpi>("AdjustWindowRectExForDpi");
+    RECT r{0, 0, client.cx, client.cy};
+    if (adjust)
+        adjust(&r, style, FALSE, exStyle, dpi);
+    else
+        AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    return r;
+}
+
+void registerClass(HINSTANCE instance) {
+    static bool done = false;
+    if (done) return;
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcW; // replaced by each window's own on creation
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, L"APPICON");
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"APPICON", IMAGE_ICON, 16, 16, 0));
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = kWindowClass;
+    RegisterClassExW(&wc);
+    done = true;
+}
+
+} // namespace
+
+Form::Form(Program& program, const rt::FormClass& formClass)
+    : program_(program), class_(formClass) {}
+
+Form::~Form() {
+    if (hwnd_) DestroyWindow(hwnd_);
+    if (back_) DeleteObject(back_);
+    if (labels_) DeleteObject(labels_);
+}
+
+double Form::dpiScale() const {
+    return dpiOf(hwnd_) / 96.0;
+}
+
+HFONT Form::font() const {
+    return program_.font(static_cast<int>(10 * scale_ + 1e-9));
+}
+
+void Form::load(Form* inPlaceOf) {
+    registerClass(program_.instance());
+    const rt::FormDesign& d = design();
+    const bool main = d.kind == rt::FormKind::Main;
+    const DWORD style =
+        (main ? WS_OVERLAPPEDWINDOW : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU) | WS_CLIPCHILDREN;
+    // The credits and the notice stay above the window being worked.
+    HWND owner = nullptr;
+    if (!main)
+        if (HWND active = GetActiveWindow(); active && active != hwnd_) owner = active;
+    hwnd_ = CreateWindowExW(main ? 0 : WS_EX_DLGMODALFRAME, kWindowClass, wide(d.caption).c_str(),
+                            style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner, nullptr,
+                            program_.instance(), nullptr);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
+    back_ = CreateSolidBrush(colorref(d.backColor));
+
+    // Every control but the labels in tab order, then the labels: children made later lie
+    // beneath, and Tab follows the order they were made in.
+    std::vector<const rt::ControlDesign*> order;
+    for (const rt::ControlDesign& c : d.controls)
+        if (c.kind != rt::ControlKind::Label) order.push_back(&c);
+    std::stable_sort(order.begin(), order.end(),
+                     [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
+    for (const rt::ControlDesign& c : d.controls)
+        if (c.kind == rt::ControlKind::Label) order.push_back(&c);
+    controls_.clear();
+    for (const rt::ControlDesign* c : order) {
+        const auto id = static_cast<INT_PTR>(kFirstId + (c - d.controls.data()));
+        const wchar_t* cls = L"STATIC";
+        DWORD s = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+        std::wstring text = wide(c->text);
+        switch (c->kind) {
+        case rt::ControlKind::Label:
+            s |= SS_LEFT | SS_NOPREFIX;
+            break;
+        case rt::ControlKind::TextBox:
+            cls = L"EDIT";
+            s |= WS_TABSTOP | WS_BORDER | ES_READONLY | ES_AUTOHSCROLL;
+            break;
+        case rt::ControlKind::ScrollBar:
+            cls = L"SCROLLBAR";
+            s |= WS_TABSTOP | SBS_VERT;
+            text.clear();
+            break;
+        case rt::ControlKind::Button:
+            cls = L"BUTTON";
+            s |= WS_TABSTOP | BS_OWNERDRAW;
+            text = wide(rt::spokenName(*c)); // not drawn: the button's name
+            break;
+        }
+        HWND child = CreateWindowExW(0, cls, text.c_str(), s, 0, 0, 10, 10, hwnd_,
+                                     reinterpret_cast<HMENU>(id), program_.instance(), nullptr);
+        controls_.push_back({c, child});
+        if (c->kind == rt::ControlKind::ScrollBar || c->kind == rt::ControlKind::TextBox)
+            SetWindowSubclass(child, barProc, 1, reinterpret_cast<DWORD_PTR>(this));
+        if (c->kind == rt::ControlKind::ScrollBar) {
+            SCROLLINFO si{sizeof si, SIF_RANGE | SIF_POS | SIF_PAGE, c->min, c->max, 0, c->value,
+                          0};
+            SetScrollInfo(child, SB_CTL, &si, FALSE);
+            writeBarValue(controls_.back());
+            if (rt::isLongBar(c->min, c->max))
+                program_.access().description(child, wide(rt::kLongBarHint));
+        }
+        if (const std::string name = rt::spokenName(*c); !name.empty())
+            program_.access().name(child, wide(name));
+        if (!c->toolTip.empty() && c->kind == rt::ControlKind::Button) {
+            // (the design's tool tip, shown by the system's tool tips)
+            HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, 0, 0,
+                                       0, 0, hwnd_, nullptr, program_.instance(), nullptr);
+            std::wstring tipText = wide(c->toolTip);
+            TOOLINFOW ti{};
+            ti.cbSize = sizeof ti;
+            ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            ti.hwnd = hwnd_;
+            ti.uId = reinterpret_cast<UINT_PTR>(child);
+            ti.lpszText = tipText.data();
+            SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+        }
+    }
+    // The results a bar's moves changed are told here once it rests.
+    live_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_, nullptr,
+                            program_.instance(), nullptr);
+    program_.access().liveRegion(live_);
+    drawing_.clear();
+    changed_.clear();
+    description_ = d.figure.empty() ? std::string() : rt::describeEmpty(d);
+    if (!description_.empty()) program_.access().description(hwnd_, wide(description_));
+
+    zoom_ = program_.zoom();
+    scale_ = dpiScale() * zoom_;
+    const SIZE client{scaled(d.width, scale_), scaled(d.height, scale_)};
+    const RECT frame = frameFor(client, style, GetWindowLongW(hwnd_, GWL_EXSTYLE), dpiOf(hwnd_));
+    const int w = frame.right - frame.left, h = frame.bottom - frame.top;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    POINT at{work.left + (work.right - work.left - w) / 2,
+             work.top + (work.bottom - work.top - h) / 2};
+    if (inPlaceOf && inPlaceOf->loaded()) {
+        RECT r{};
+        GetWindowRect(inPlaceOf->hwnd_, &r);
+        at = {r.left, r.top};
+    } else if (owner) {
+        RECT r{};
+        GetWindowRect(owner, &r);
+        at = {(r.left + r.right - w) / 2, (r.top + r.bottom - h) / 2};
+    }
+    SetWindowPos(hwnd_, nullptr, at.x, at.y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    layOut();
+}
+
+void Form::show(Form* inPlaceOf) {
+    const bool fresh = !loaded();
+    if (fresh) load(inPlaceOf);
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+    SetActiveWindow(hwnd_);
+    if (fresh)
+        for (const Control& c : controls_)
+            if (GetWindowLongW(c.hwnd, GWL_STYLE) & WS_TABSTOP) {
+                SetFocus(c.hwnd);
+                break;
+            }
+}
+
+void Form::unload() {
+    if (!loaded()) return;
+    HWND hwnd = hwnd_;
+    hwnd_ = nullptr;
+    KillTimer(hwnd, kRestTimer);
+    controls_.clear();
+    DestroyWindow(hwnd);
+    program_.formUnloaded();
+}
+
+void Form::applyZoom() {
+    if (!loaded()) return;
+    if (IsZoomed(hwnd_)) return layOut();
+    zoom_ = program_.zoom();
+    const double scale = dpiScale() * zoom_;
+    const SIZE client{scaled(design().width, scale), scaled(design().height, scale)};
+    const RECT frame = frameFor(client, GetWindowLongW(hwnd_, GWL_STYLE),
+                                GetWindowLongW(hwnd_, GWL_EXSTYLE), dpiOf(hwnd_));
+    RECT now{};
+    GetWindowRect(hwnd_, &now);
+    const int w = frame.right - frame.left, h = frame.bottom - frame.top;
+    // Grows and shrinks about its middle.
+    SetWindowPos(hwnd_, nullptr, (now.left + now.right - w) / 2, (now.top + now.bottom - h) / 2, w,
+                 h, SWP_NOZORDER | SWP_NOACTIVATE);
+    layOut();
+}
+
+double Form::fittingScale() const {
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    const double w = scaled(design().width, 1), h = scaled(design().height, 1);
+    const double fit = std::min((r.right - r.left) / w, (r.bottom - r.top) / h);
+    const double zoomed = dpiScale() * zoom_;
+    return r.right - r.left == scaled(design().width, zoomed) ? zoomed : fit;
+}
+
+void Form::layOut() {
+    if (!loaded()) return;
+    scale_ = std::max(0.1, fittingScale());
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    origin_ = {(r.right - scaled(design().width, scale_)) / 2,
+               (r.bottom - scaled(design().height, scale_)) / 2};
+    const HFONT f = font();
+    for (const Control& c : controls_) {
+        const rt::ControlDesign& d = *c.design;
+        MoveWindow(c.hwnd, origin_.x + scaled(d.left, scale_), origin_.y + scaled(d.top, scale_),
+                   scaled(d.width, scale_), scaled(d.height, scale_), FALSE);
+        SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
+    }
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+Placement Form::placement(int width, int height) const {
+    return {scale_ / rt::kTwipsPerPixel, origin_, width, height, rt::penWidth(scale_), font()};
+}
+
+const Form::Control* Form::control(std::string_view name) const {
+    for (const Control& c : controls_)
+        if (c.design->name == name) return &c;
+    return nullptr;
+}
+
+const Form::Control* Form::control(HWND hwnd) const {
+    for (const Control& c : controls_)
+        if (c.hwnd == hwnd) return &c;
+    return nullptr;
+}
+
+std::string Form::boxText(std::string_view box) const {
+    const Control* c = control(box);
+    return c ? utf8(textOf(c->hwnd)) : std::string();
+}
+
+int Form::value(std::string_view bar) const {
+    const Control* c = control(bar);
+    return c ? GetScrollPos(c->hwnd, SB_CTL) : 0;
+}
+
+std::string_view Form::decimalSeparator() const {
+    return program_.decimalSeparator();
+}
+
+void Form::writeBarValue(const Control& bar) {
+    program_.access().value(bar.hwnd,
+                            wide(rt::spokenValue(bar.design->unit, GetScrollPos(bar.hwnd, SB_CTL),
+                                                 program_.decimalSeparator())));
+}
+
+// The designed events of a bar: Scroll for every position the thumb is dragged to, Change
+// for an arrow, the trough, a key, the wheel, and the end of a drag that moved it further.
+void Form::scrolled(HWND hwnd, int code) {
+    const Control* bar = control(hwnd);
+    if (!bar) return;
+    SCROLLINFO si{sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(hwnd, SB_CTL, &si);
+    switch (code) {
+    case SB_LINEUP:
+    case SB_PAGEUP:
+        return moveBar(*bar, si.nPos - 1, rt::Event::Change);
+    case SB_LINEDOWN:
+    case SB_PAGEDOWN:
+        return moveBar(*bar, si.nPos + 1, rt::Event::Change);
+    case SB_TOP:
+        return moveBar(*bar, si.nMin, rt::Event::Change);
+    case SB_BOTTOM:
+        return moveBar(*bar, si.nMax, rt::Event::Change);
+    case SB_THUMBTRACK:
+        dragging_ = true;
+        return moveBar(*bar, si.nTrackPos, rt::Event::Scroll);
+    case SB_THUMBPOSITION:
+        return moveBar(*bar, si.nTrackPos, rt::Event::Change);
+    case SB_ENDSCROLL:
+        dragging_ = false;
+        return;
+    }
+}
+
+void Form::moveBar(const Control& bar, int value, rt::Event event) {
+    const int v = std::clamp(value, bar.design->min, bar.design->max);
+    if (v == GetScrollPos(bar.hwnd, SB_CTL)) return; // the event goes only when it moved
+    SetScrollPos(bar.hwnd, SB_CTL, v, TRUE);
+    writeBarValue(bar);
+    restingBar_ = bar.hwnd;
+    SetTimer(hwnd_, kRestTimer, rt::kRestMs, nullptr);
+    fire(bar, event);
+}
+
+void Form::fire(const Control& c, rt::Event event) {
+    const rt::Handler* handler = class_.handlerFor(c.design->name, event);
+    if (!handler) return;
+    try {
+        apply((*handler)(*this));
+    } catch (const rt::RuntimeError& error) {
+        program_.runtimeError(error);
+    }
+}
+
+// Once a bar is still and its thumb not held, the window tells the boxes its moves changed.
+void Form::rested() {
+    KillTimer(hwnd_, kRestTimer);
+    if (dragging_) {
+        SetTimer(hwnd_, kRestTimer, rt::kRestMs, nullptr);
+        return;
+    }
+    std::map<std::string, std::string> texts;
+    for (const std::string& box : changed_)
+        texts[box] = boxText(box);
+    changed_.clear();
+    const std::string said =
+        rt::resultsMessage(design(), [&texts](const std::string& box) -> const std::string* {
+            const auto found = texts.find(box);
+            return found == texts.end() ? nullptr : &found->second;
+        });
+    if (!said.empty()) program_.access().tell(live_, wide(said));
+}
+
+void Form::apply(const rt::Update& update) {
+    HDC dc = GetDC(hwnd_);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const Placement at = placement(client.right, client.bottom);
+    RECT before = footprint(dc, drawing_, at);
+    bool drawn = false;
+    // Repaints exactly where the drawing was and is: every item's device pixels known.
+    const auto repaint = [&] {
+        if (!drawn || !loaded()) return;
+        RECT after = footprint(dc, drawing_, at), both{};
+        UnionRect(&both, &before, &after);
+        if (!IsRectEmpty(&both)) InvalidateRect(hwnd_, &both, FALSE);
+        before = after;
+        drawn = false;
+    };
+    for (const rt::Step& s : update.steps()) {
+        switch (s.kind) {
+        case rt::Step::SetText:
+            if (const Control* box = control(s.name)) {
+                const std::wstring text = wide(s.text);
+                if (textOf(box->hwnd) != text) {
+                    SetWindowTextW(box->hwnd, text.c_str());
+                    changed_.insert(s.name);
+                }
+            }
+            break;
+        case rt::Step::Cls:
+            drawing_.clear();
+            drawn = true;
+            break;
+        case rt::Step::Line:
+            drawing_.push_back({rt::Drawn::Line, s.x1, s.y1, s.x2, s.y2, s.colour, {}});
+            drawn = true;
+            break;
+        case rt::Step::Circle:
+            drawing_.push_back({rt::Drawn::Circle, s.x1, s.y1, s.x2, 0, s.colour, {}});
+            drawn = true;
+            break;
+        case rt::Step::Print:
+            drawing_.push_back({rt::Drawn::Text, s.x1, s.y1, 0, 0, design().foreColor, s.text});
+            drawn = true;
+            break;
+        case rt::Step::Describe:
+            description_ = s.text;
+            program_.access().description(hwnd_, wide(s.text));
+            break;
+        case rt::Step::Beep:
+            program_.beep();
+            break;
+        case rt::Step::Show:
+            repaint();
+            program_.form(s.name).show(s.text.empty() ? nullptr : &program_.form(s.text));
+            break;
+        case rt::Step::Unload:
+            repaint();
+            program_.form(s.name).unload();
+            break;
+        case rt::Step::End:
+            ReleaseDC(nullptr, dc);
+            program_.end();
+            return;
+        }
+        if (!loaded()) break;
+    }
+    repaint();
+    ReleaseDC(nullptr, dc);
+}
+
+void Form::paint() {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(hwnd_, &ps);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    // Drawn off screen and put up at once, so that nothing flickers on a drag step.
+    const HDC memory = CreateCompatibleDC(dc);
+    const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    FillRect(memory, &client, back_);
+    // The angle's letter takes the system's highlighted-text colour.
+    const COLORREF letters = design().foreIsHighlightedText ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                                            : colorref(design().foreColor);
+    paintDrawing(memory, drawing_, placement(client.right, client.bottom), letters);
+    BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+           ps.rcPaint.bottom - ps.rcPaint.top, memory, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    EndPaint(hwnd_, &ps);
+}
+
+bool Form::key(const MSG& msg) {
+    // A dialog and the notice close with Escape, as their own button closes them.
+    if (msg.wParam == VK_ESCAPE && design().kind != rt::FormKind::Main) {
+        for (const Control& c : controls_)
+            if (c.design->kind == rt::ControlKind::Button) {
+                fire(c, rt::Event::Click);
+                return true;
+            }
+    }
+    // Enter presses the focused picture button, as Space does.
+    if (msg.wParam == VK_RETURN)
+        if (const Control* c = control(GetFocus());
+            c && c->design->kind == rt::ControlKind::Button) {
+            fire(*c, rt::Event::Click);
+            return true;
+        }
+    return !design().figure.empty() && worksheetKey(*this, msg);
+}
+
+LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!form || form->hwnd_ != hwnd) return DefWindowProcW(hwnd, message, w, l);
+    return form->handle(message, w, l);
+}
+
+// A bar's own keys with Ctrl move it a tenth of its range; the wheel, one unit a notch.
+// A bar and a box wear the focus ring.
+LRESULT CALLBACK Form::barProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+                               DWORD_PTR self) {
+    auto* form = reinterpret_cast<Form*>(self);
+    const Control* c = form->control(hwnd);
+    const Control* bar = c && c->design->kind == rt::ControlKind::ScrollBar ? c : nullptr;
+    if (bar && message == WM_KEYDOWN && (GetKeyState(VK_CONTROL) & 0x8000)) {
+        const int tenth = rt::tenthOfRange(bar->design->min, bar->design->max);
+        const int now = GetScrollPos(hwnd, SB_CTL);
+        if (w == VK_UP || w == VK_LEFT || w == VK_PRIOR)
+            return form->moveBar(*bar, now - tenth, rt::Event::Change), 0;
+        if (w == VK_DOWN || w == VK_RIGHT || w == VK_NEXT)
+            return form->moveBar(*bar, now + tenth, rt::Event::Change), 0;
+    }
+    if (bar && message == WM_MOUSEWHEEL) {
+        const int notches = GET_WHEEL_DELTA_WPARAM(w) / WHEEL_DELTA;
+        if (notches) form->moveBar(*bar, GetScrollPos(hwnd, SB_CTL) - notches, rt::Event::Change);
+        return 0;
+    }
+    if (message == WM_SETFOCUS || message == WM_KILLFOCUS) InvalidateRect(hwnd, nullptr, TRUE);
+    const LRESULT result = DefSubclassProc(hwnd, message, w, l);
+    if (message == WM_PAINT && GetFocus() == hwnd) paintFocusRing(hwnd, form->scale_);
+    return result;
+}
+
+LRESULT Form::handle(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+    case WM_VSCROLL:
+        scrolled(reinterpret_cast<HWND>(l), LOWORD(w));
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(w) == BN_CLICKED)
+            if (const Control* c = control(reinterpret_cast<HWND>(l))) fire(*c, rt::Event::Click);
+        return 0;
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+        if (const Control* c = control(item->hwndItem))
+            drawButton(*item, *c->design, program_, scale_);
+        return TRUE;
+    }
+    case WM_CTLCOLORSTATIC: {
+        const Control* c = control(reinterpret_cast<HWND>(l));
+        const HDC dc = reinterpret_cast<HDC>(w);
+        if (c && c->design->kind == rt::ControlKind::TextBox) {
+            // A read-only box, white with black text as a box that can be written.
+            SetTextColor(dc, RGB(0, 0, 0));
+            SetBkColor(dc, RGB(255, 255, 255));
+            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        }
+        const std::uint32_t backColor = c ? c->design->backColor : design().backColor;
+        SetTextColor(dc, colorref(c ? c->design->foreColor : design().foreColor));
+        SetBkColor(dc, colorref(backColor));
+        if (!labels_) labels_ = CreateSolidBrush(colorref(backColor));
+        return reinterpret_cast<LRESULT>(labels_);
+    }
+    case WM_ERASEBKGND:
+        return 1; // painted whole in WM_PAINT
+    case WM_PAINT:
+        paint();
+        return 0;
+    case WM_TIMER:
+        if (w == kRestTimer) rested();
+        return 0;
+    case WM_SIZE:
+        layOut();
+        return 0;
+    case WM_GETMINMAXINFO: {
+        // Never smaller than the design.
+        auto* info = reinterpret_cast<MINMAXINFO*>(l);
+        const SIZE client{scaled(design().width, dpiScale()), scaled(design().height, dpiScale())};
+        const RECT frame = frameFor(client, GetWindowLongW(hwnd_, GWL_STYLE),
+                                    GetWindowLongW(hwnd_, GWL_EXSTYLE), dpiOf(hwnd_));
+        info->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+        return 0;
+    }
+    case 0x02E0: { // WM_DPICHANGED: the window moved to a screen of another density
+        const auto* suggested = reinterpret_cast<const RECT*>(l);
+        SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        layOut();
+        return 0;
+    }
+    case WM_CONTEXTMENU:
+        if (!design().figure.empty()) {
+            worksheetMenu(*this, l == -1 ? POINT{-1, -1} : POINT{GET_X_LPARAM(l), GET_Y_LPARAM(l)});
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        unload();
+        return 0;
+    }
+    return DefWindowProcW(hwnd_, message, w, l);
+}
+
+} // namespace win

@@ -1,0 +1,60 @@
+#pragma once
+// The Windows edition's program: its forms, one instance each, created on first use and
+// never destroyed; the message loop with the keys every window shares (Tab, zoom, the
+// worksheet commands, Escape on a dialog); the zoom; the beep, the end and a run-time
+// error; the program's own font and pictures, taken from the executable's resources.
+#include "formclass.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <windows.h>
+
+namespace win {
+
+class Form;
+class Access;
+
+class Program {
+  public:
+    explicit Program(HINSTANCE instance);
+    ~Program();
+
+    // Shows the start-up form and runs until the last window goes or End.
+    int run();
+
+    Form& form(std::string_view name);
+    // The program ends when no form is left loaded.
+    void formUnloaded();
+    void end();
+    void beep();
+    void runtimeError(const std::exception& error);
+
+    HINSTANCE instance() const { return instance_; }
+    const std::string& decimalSeparator() const { return separator_; }
+    Access& access() { return *access_; }
+
+    // Logical pixels a design pixel every window opens at, and a step of it.
+    double zoom() const { return zoom_; }
+    void stepZoom(int step);
+
+    // The program's font at a pixel size, made once.
+    HFONT font(int pixels);
+    // A picture from the resources (the stored file, or its name@2x.png / @3x.png), made
+    // once; null when there is none.
+    HBITMAP picture(const std::string& file);
+
+  private:
+    bool keyDown(MSG& msg);
+
+    HINSTANCE instance_;
+    std::string separator_;
+    std::unique_ptr<Access> access_;
+    std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;
+    std::map<int, HFONT> fonts_;
+    std::map<std::string, HBITMAP> pictures_;
+    double zoom_ = 1;
+    int result_ = 0;
+};
+
+} // namespace win

@@ -1,0 +1,77 @@
+#!/usr/bin/env python3
+"""The Windows executable as a school receives it: its version record, its icon, its
+manifest, the font and pictures inside it, what it imports (no mathematics from the C
+runtime's DLL: the trigonometry is glibc's, inside), and its size."""
+import sys
+
+import pefile
+
+path = sys.argv[1]
+pe = pefile.PE(path)
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+
+
+# The version record, in Greek.
+strings = {}
+for info in getattr(pe, "FileInfo", []):
+    for entry in info:
+        for table in getattr(entry, "StringTable", []):
+            strings.update({k.decode(): v.decode("utf-8") for k, v in table.entries.items()})
+            check(table.LangID == b"040804b0", "string table language %s" % table.LangID)
+check(strings.get("FileVersion") == "1.00.0030", "FileVersion %r" % strings.get("FileVersion"))
+check(strings.get("ProductVersion") == "1.00.0030", "ProductVersion %r" % strings.get("ProductVersion"))
+check(strings.get("ProductName") == "ΣΧΗμάτιος", "ProductName %r" % strings.get("ProductName"))
+fixed = pe.VS_FIXEDFILEINFO[0]
+binary = (fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF, fixed.FileVersionLS >> 16,
+          fixed.FileVersionLS & 0xFFFF)
+check(binary == (1, 0, 0, 30), "binary file version %s" % (binary,))
+
+# Resources: the icon's sizes, the manifest, the font, the pictures.
+resources = {}
+for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+    names = []
+    for entry in kind.directory.entries:
+        names.append(str(entry.name) if entry.name else entry.id)
+        for lang in entry.directory.entries:
+            data = pe.get_data(lang.data.struct.OffsetToData, lang.data.struct.Size)
+            resources[(kind.id, str(entry.name) if entry.name else entry.id)] = data
+sizes = set()
+for (kind, name), data in resources.items():
+    if kind == 14:  # RT_GROUP_ICON: the sizes it holds
+        count = int.from_bytes(data[4:6], "little")
+        for i in range(count):
+            w = data[6 + 14 * i] or 256
+            sizes.add(w)
+check({16, 32} <= sizes, "icon sizes %s" % sorted(sizes))
+manifest = resources.get((24, 1), b"").decode("utf-8", "replace")
+check("Microsoft.Windows.Common-Controls" in manifest and "PerMonitorV2" in manifest, "manifest")
+check(resources.get((10, "PROGRAMFONT"), b"")[:4] == b"\x00\x01\x00\x00", "the font, TrueType")
+for picture in ("BACK_BMP", "CIRCLE_BMP", "TRIANGLE_GIF", "PARALLELOGRAM_JPG", "SQUARE_3X_PNG"):
+    check((10, picture) in resources, "picture %s" % picture)
+
+# Imports: only the system's DLLs, and no sine, cosine or tangent from the C runtime.
+dlls = {}
+for entry in pe.DIRECTORY_ENTRY_IMPORT:
+    dlls[entry.dll.decode().lower()] = [i.name.decode() for i in entry.imports if i.name]
+allowed = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "comdlg32.dll",
+           "gdiplus.dll", "ole32.dll", "oleaut32.dll", "oleacc.dll", "shlwapi.dll", "msvcrt.dll",
+           "advapi32.dll"}
+check(set(dlls) <= allowed, "imports from %s" % sorted(set(dlls) - allowed))
+maths = {"sin", "cos", "tan", "sincos"} & set(dlls.get("msvcrt.dll", []))
+check(not maths, "mathematics from msvcrt.dll: %s" % sorted(maths))
+
+# One file under a megabyte.
+size = len(pe.__data__)
+check(size < 1024 * 1024, "%d bytes" % size)
+
+print("version:", {k: strings.get(k) for k in ("FileVersion", "ProductVersion", "ProductName")},
+      "binary", ".".join(map(str, binary)))
+print("icon sizes:", sorted(sizes), "imports:", ", ".join(sorted(dlls)), "size:", size, "bytes")
+if failures:
+    print("FAILED:", *failures, sep="\n  ")
+    sys.exit(1)

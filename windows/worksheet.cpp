@@ -1,0 +1,283 @@
+#include "worksheet.h"
+
+#include "form.h"
+#include "program.h"
+#include "raster.h"
+#include "text.h"
+
+#include <cmath>
+#include <commdlg.h>
+#include <cstring>
+#include <gdiplus.h>
+#include <vector>
+
+namespace win {
+
+namespace {
+
+enum Command { kCopy = 1, kSave, kPrint };
+
+std::vector<std::pair<std::string, std::string>> valuesOf(Form& form) {
+    return rt::valuesOf(form.design(), [&form](std::string_view box) { return form.boxText(box); });
+}
+
+std::string svgOf(Form& form) {
+    return rt::svgOf(form.drawing(), rt::Colouring::Paper, form.design().backColor,
+                     form.design().foreColor, form.description());
+}
+
+// The figure for paper at 300 dpi, black on nothing: the drawing set by the same code as
+// on the screen, at that scale, on white that is then made clear.
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels; // ARGB, top row first
+};
+
+Picture paperPicture(Form& form, Program& program) {
+    const rt::TwipRect area = rt::pictureArea(form.drawing());
+    const double k = rt::kPaperDpi / 1440.0;
+    Picture p;
+    p.width = static_cast<int>(std::lround(area.w * k));
+    p.height = static_cast<int>(std::lround(area.h * k));
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(dc, dib);
+    const RECT all{0, 0, p.width, p.height};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const Placement at{
+        k,
+        {static_cast<LONG>(std::lround(-area.x * k)), static_cast<LONG>(std::lround(-area.y * k))},
+        p.width,
+        p.height,
+        rt::penWidth(rt::kTwipsPerPixel * k),
+        program.font(static_cast<int>(10 * rt::kPaperDpi / 96.0))};
+    paintDrawing(dc, form.drawing(), at, RGB(0, 0, 0), RGB(0, 0, 0));
+    GdiFlush();
+    const auto* src = static_cast<const std::uint32_t*>(bits);
+    p.pixels.assign(src, src + static_cast<std::size_t>(p.width) * p.height);
+    for (std::uint32_t& px : p.pixels) {
+        const std::uint32_t grey = 255 - (px & 0xFF); // ink: how far from white
+        px = grey == 0 ? 0 : (grey << 24);            // black, as opaque as it is dark
+    }
+    SelectObject(dc, old);
+    DeleteObject(dib);
+    DeleteDC(dc);
+    return p;
+}
+
+std::string pngOf(const Picture& p) {
+    Gdiplus::Bitmap bitmap(p.width, p.height, p.width * 4, PixelFormat32bppARGB,
+                           reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(p.pixels.data())));
+    IStream* stream = nullptr;
+    if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream))) return {};
+    const CLSID png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+    std::string bytes;
+    if (bitmap.Save(stream, &png, nullptr) == Gdiplus::Ok) {
+        HGLOBAL memory = nullptr;
+        GetHGlobalFromStream(stream, &memory);
+        STATSTG stat{};
+        stream->Stat(&stat, STATFLAG_NONAME);
+        const auto* data = static_cast<const char*>(GlobalLock(memory));
+        bytes.assign(data, data + stat.cbSize.QuadPart);
+        GlobalUnlock(memory);
+    }
+    stream->Release();
+    return bytes;
+}
+
+void put(UINT format, const void* data, std::size_t size) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(memory), data, size);
+    GlobalUnlock(memory);
+    if (!SetClipboardData(format, memory)) GlobalFree(memory);
+}
+
+std::wstring crlf(const std::string& text) {
+    std::wstring out;
+    for (const wchar_t c : wide(text)) {
+        if (c == L'\n') out += L'\r';
+        out += c;
+    }
+    return out;
+}
+
+void saveWithDialog(Form& form) {
+    const std::wstring svgName = wide(rt::kSaveSvg), pngName = wide(rt::kSavePng);
+    std::wstring filter = svgName + L'\0' + L"*.svg" + L'\0' + pngName + L'\0' + L"*.png" + L'\0';
+    std::wstring file = wide(rt::pictureFileName(form.design(), "svg"));
+    file.resize(MAX_PATH);
+    const std::wstring title = wide(rt::kSaveFigure);
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = form.hwnd();
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrTitle = title.c_str();
+    ofn.lpstrDefExt = L"svg";
+    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+    if (!GetSaveFileNameW(&ofn)) return;
+    file.resize(wcslen(file.c_str()));
+    const std::wstring extension = ofn.nFilterIndex == 2 ? L".png" : L".svg";
+    if (file.size() < 4 || _wcsicmp(file.c_str() + file.size() - 4, extension.c_str()) != 0)
+        file += extension;
+    saveFigure(form, file);
+}
+
+void printWithDialog(Form& form) {
+    PRINTDLGW pd{};
+    pd.lStructSize = sizeof pd;
+    pd.hwndOwner = form.hwnd();
+    pd.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
+    if (!PrintDlgW(&pd) || !pd.hDC) return;
+    printFigure(form, pd.hDC);
+    DeleteDC(pd.hDC);
+    if (pd.hDevMode) GlobalFree(pd.hDevMode);
+    if (pd.hDevNames) GlobalFree(pd.hDevNames);
+}
+
+void run(Form& form, int command) {
+    if (command == kCopy) copyFigure(form);
+    if (command == kSave) saveWithDialog(form);
+    if (command == kPrint) printWithDialog(form);
+}
+
+} // namespace
+
+void copyFigure(Form& form) {
+    Program& program = form.program();
+    const std::wstring text = crlf(rt::valuesText(valuesOf(form)));
+    const std::string svg = svgOf(form);
+    const Picture picture = paperPicture(form, program);
+    const std::string png = pngOf(picture);
+    // A bitmap on white for the programs that take no other picture.
+    std::vector<char> dib(sizeof(BITMAPINFOHEADER) + picture.pixels.size() * 4);
+    BITMAPINFOHEADER header{
+        sizeof header, picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::memcpy(dib.data(), &header, sizeof header);
+    auto* out = reinterpret_cast<std::uint32_t*>(dib.data() + sizeof header);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        const std::uint32_t level = 255 - (picture.pixels[i] >> 24);
+        out[i] = level | (level << 8) | (level << 16);
+    }
+    if (!OpenClipboard(form.hwnd())) return;
+    EmptyClipboard();
+    put(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    put(RegisterClipboardFormatW(L"image/svg+xml"), svg.data(), svg.size());
+    if (!png.empty()) put(RegisterClipboardFormatW(L"PNG"), png.data(), png.size());
+    put(CF_DIB, dib.data(), dib.size());
+    CloseClipboard();
+}
+
+bool saveFigure(Form& form, const std::wstring& path) {
+    const bool png = path.size() > 4 && _wcsicmp(path.c_str() + path.size() - 4, L".png") == 0;
+    const std::string bytes = png ? pngOf(paperPicture(form, form.program())) : svgOf(form);
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok =
+        !bytes.empty() &&
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    CloseHandle(file);
+    return ok;
+}
+
+void printFigure(Form& form, HDC dc) {
+    Program& program = form.program();
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    const std::wstring caption = wide(form.design().caption);
+    DOCINFOW doc{};
+    doc.cbSize = sizeof doc;
+    doc.lpszDocName = caption.c_str();
+    if (StartDocW(dc, &doc) <= 0) return;
+    StartPage(dc);
+    // 20 mm from the paper's edge, whatever the printer cannot reach.
+    const int margin = MulDiv(20, dpi, 25) - GetDeviceCaps(dc, PHYSICALOFFSETX);
+    int y = MulDiv(20, dpi, 25) - GetDeviceCaps(dc, PHYSICALOFFSETY);
+    const auto text = [&](const std::wstring& s, int x, int points) {
+        const HFONT f =
+            CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0,
+                        0, CLEARTYPE_QUALITY, 0, L"DejaVu Sans Condensed");
+        const HGDIOBJ old = SelectObject(dc, f);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0, 0, 0));
+        TextOutW(dc, x, y, s.c_str(), static_cast<int>(s.size()));
+        TEXTMETRICW tm{};
+        GetTextMetricsW(dc, &tm);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, s.c_str(), static_cast<int>(s.size()), &size);
+        SelectObject(dc, old);
+        DeleteObject(f);
+        return std::pair<int, int>(size.cx, tm.tmHeight);
+    };
+    y += text(caption, margin, 16).second + MulDiv(12, dpi, 72);
+    // The figure at its size: 1440 twips to the inch.
+    const rt::TwipRect area = rt::pictureArea(form.drawing());
+    const double k = dpi / 1440.0;
+    const Placement at{k,
+                       {static_cast<LONG>(std::lround(margin - area.x * k)),
+                        static_cast<LONG>(std::lround(y - area.y * k))},
+                       GetDeviceCaps(dc, HORZRES),
+                       GetDeviceCaps(dc, VERTRES),
+                       rt::penWidth(rt::kTwipsPerPixel * k),
+                       program.font(static_cast<int>(std::lround(10 * dpi / 96.0)))};
+    paintDrawing(dc, form.drawing(), at, RGB(0, 0, 0), RGB(0, 0, 0));
+    y += static_cast<int>(std::lround(area.h * k)) + MulDiv(16, dpi, 72);
+    // The values in two columns.
+    int column = 0;
+    const auto values = valuesOf(form);
+    const int saved = y;
+    for (const auto& [name, value] : values)
+        column = std::max(column, text(wide(name), margin, 12).first);
+    y = saved;
+    for (const auto& [name, value] : values) {
+        text(wide(name), margin, 12);
+        y += text(wide(value), margin + column + MulDiv(16, dpi, 72), 12).second +
+             MulDiv(6, dpi, 72);
+    }
+    EndPage(dc);
+    EndDoc(dc);
+}
+
+bool worksheetKey(Form& form, const MSG& msg) {
+    if (!(GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000)) return false;
+    if (msg.wParam == 'C') {
+        // A box's selected text is the box's to copy.
+        DWORD from = 0, to = 0;
+        wchar_t cls[16] = {};
+        GetClassNameW(msg.hwnd, cls, 16);
+        if (_wcsicmp(cls, L"Edit") == 0) {
+            SendMessageW(msg.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                         reinterpret_cast<LPARAM>(&to));
+            if (from != to) return false;
+        }
+        run(form, kCopy);
+        return true;
+    }
+    if (msg.wParam == 'S') return run(form, kSave), true;
+    if (msg.wParam == 'P') return run(form, kPrint), true;
+    return false;
+}
+
+void worksheetMenu(Form& form, POINT at) {
+    if (at.x == -1 && at.y == -1) {
+        RECT r{};
+        GetWindowRect(GetFocus() ? GetFocus() : form.hwnd(), &r);
+        at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    const HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, kCopy, wide(rt::kCopyFigure).c_str());
+    AppendMenuW(menu, MF_STRING, kSave, wide(rt::kSaveFigure).c_str());
+    AppendMenuW(menu, MF_STRING, kPrint, wide(rt::kPrintFigure).c_str());
+    const int chosen =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, form.hwnd(), nullptr);
+    DestroyMenu(menu);
+    if (chosen) run(form, chosen);
+}
+
+} // namespace win

@@ -1,0 +1,267 @@
+// The Windows edition worked as a pupil works it, under Wine on a private X server: every
+// window opened from the menu, bars moved by thumb drags, arrows, trough clicks and keys,
+// the boxes read back as a user copies them (Ctrl+A, Ctrl+C) and compared with the texts
+// every edition's suites expect, the drawing looked at, back, the credits, the notice, the
+// end button and the close of a window.
+import assert from "node:assert/strict";
+import { execFileSync, spawn } from "node:child_process";
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import { after, before, test } from "node:test";
+import { CIRCLE, PARALLELOGRAM, RECTANGLE, SEGMENT_EL, SQUARE_EMB, SQUARE_PER, TRAPEZIUM, TRIANGLE_RIGHT } from "../../tests/expected.mjs";
+
+const exe = process.env.SCHIMATIOS_EXE;
+const home = fs.mkdtempSync(path.join(os.tmpdir(), "schimatios-wine-"));
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+let env, xvfb, program;
+const designs = {};
+
+function run(command, args, options = {}) {
+  return execFileSync(command, args, { env, encoding: "utf8", ...options });
+}
+
+before(async () => {
+  xvfb = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+               { stdio: ["ignore", "ignore", "ignore", "pipe"], detached: true });
+  const display = await new Promise((resolve) => xvfb.stdio[3].once("data", (d) => resolve(":" + String(d).trim())));
+  // Greek, as a Greek school's Windows is: the decimal comma.
+  execFileSync("localedef", ["-i", "el_GR", "-f", "UTF-8", path.join(home, "el_GR.UTF-8")]);
+  env = { ...process.env, DISPLAY: display, WINEPREFIX: path.join(home, "wine"), WINEDEBUG: "-all",
+          WINEDLLOVERRIDES: "mscoree,mshtml=", LOCPATH: home, LANG: "el_GR.UTF-8", LC_ALL: "el_GR.UTF-8" };
+  run("wineboot", ["-i"], { stdio: "ignore" });
+  for (const line of run("wine", [process.env.SCHIMATIOS_DESIGNS]).split(/\r?\n/)) {
+    const [form, control, kind, ...n] = line.split("\t");
+    if (!control) continue;
+    const [left, top, width, height, min, max, value] = n.map(Number);
+    (designs[form] ??= {})[control] = { kind, left, top, width, height, min, max, value };
+  }
+});
+
+after(() => {
+  if (program) program.kill();
+  try { run("wineserver", ["-k"]); } catch { /* gone */ }
+  process.kill(-xvfb.pid);
+  fs.rmSync(home, { recursive: true, force: true });
+});
+
+const start = async () => {
+  program = spawn("wine", [exe], { env, stdio: "ignore" });
+  return waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+};
+
+// The X window of a form, by its caption (with no window manager an X window is exactly
+// the form's client area), and where it is.
+async function waitWindow(caption, present = true) {
+  for (let i = 0; i < 100; ++i) {
+    let ids = [];
+    try { ids = run("xdotool", ["search", "--onlyvisible", "--name", caption]).trim().split("\n").filter(Boolean); } catch { /* none */ }
+    if (present && ids.length) {
+      const g = Object.fromEntries(run("xdotool", ["getwindowgeometry", "--shell", ids[0]]).trim().split("\n")
+        .map((l) => l.split("=")).map(([k, v]) => [k, Number(v)]));
+      return { id: ids[0], x: g.X, y: g.Y, w: g.WIDTH, h: g.HEIGHT };
+    }
+    if (!present && !ids.length) return null;
+    await sleep(100);
+  }
+  throw new Error(`${caption} ${present ? "never came" : "never went"}`);
+}
+
+// A control's rectangle on the screen: its design's twips, 15 a pixel at 96 DPI.
+function rect(win, form, control) {
+  const c = designs[form][control];
+  const px = (t) => Math.round(t / 15);
+  return { x: win.x + px(c.left), y: win.y + px(c.top), w: px(c.width), h: px(c.height), ...c };
+}
+
+const xdo = (...args) => run("xdotool", args.map(String));
+async function click(x, y, button = 1) {
+  xdo("mousemove", Math.round(x), Math.round(y));
+  xdo("click", button);
+  await sleep(120);
+}
+async function key(...keys) {
+  for (const k of keys) {
+    xdo("key", k);
+    await sleep(40);
+  }
+  await sleep(120);
+}
+
+// A box's text, as a user copies it.
+async function box(win, form, name) {
+  const r = rect(win, form, name);
+  await click(r.x + r.w - 4, r.y + r.h / 2);
+  // A mark on the clipboard first: Wine takes the X selection a moment after the copy.
+  const mark = "\u2205";
+  execFileSync("xclip", ["-selection", "clipboard", "-i"], { env, input: mark, stdio: ["pipe", "ignore", "ignore"] });
+  await key("ctrl+a", "ctrl+c");
+  for (let i = 0; i < 50; ++i) {
+    let text = mark;
+    try { text = run("xclip", ["-o", "-selection", "clipboard", "-t", "UTF8_STRING"], { stdio: ["ignore", "pipe", "ignore"] }); } catch { /* between owners */ }
+    if (text !== mark) return text;
+    await sleep(50);
+  }
+  throw new Error(`${form}.${name}: nothing copied`);
+}
+const boxes = async (win, form, names) => { const out = []; for (const n of names) out.push(await box(win, form, n)); return out; };
+
+// A bar set with its keys, from where it stands, as a pupil steps it (a jump through
+// Home could pass through a figure that cannot be drawn): an arrow clicked for the
+// focus and taken back, then Ctrl steps of a tenth on a long bar and single steps.
+const bars = {};
+async function setBar(win, form, bar, value) {
+  const r = rect(win, form, bar);
+  let now = bars[bar] ?? r.value;
+  if (now > r.min) {
+    await click(r.x + r.w / 2, r.y + 4);
+    await key("Down");
+  } else {
+    await click(r.x + r.w / 2, r.y + r.h - 4);
+    await key("Up");
+  }
+  const tenth = Math.max(1, Math.round((r.max - r.min) / 10));
+  if (r.max - r.min > 100)
+    for (; Math.abs(value - now) >= tenth; now += Math.sign(value - now) * tenth)
+      await key(value > now ? "ctrl+Down" : "ctrl+Up");
+  for (; now !== value; now += Math.sign(value - now)) xdo("key", value > now ? "Down" : "Up");
+  bars[bar] = value;
+  await sleep(150);
+}
+
+async function openFigure(menu, button, caption) {
+  for (const name of Object.keys(bars)) delete bars[name];
+  const r = rect(menu, "Form1", button);
+  await click(r.x + r.w / 2, r.y + r.h / 2);
+  return waitWindow(caption);
+}
+async function back(win, form, button) {
+  const r = rect(win, form, button);
+  await click(r.x + r.w / 2, r.y + r.h / 2);
+  return waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+}
+
+// How many pure white pixels a row of the window has between two x (twips), at y (twips).
+function whiteAlong(win, y, x0, x1) {
+  const file = path.join(home, "shot.png");
+  run("import", ["-window", "root", file]);
+  const row = run("convert", [file, "-crop", `${Math.round((x1 - x0) / 15)}x1+${win.x + Math.round(x0 / 15)}+${win.y + Math.round(y / 15)}`,
+                              "-depth", "8", "txt:-"]);
+  return (row.match(/#FFFFFF/g) || []).length;
+}
+
+test("the square: keys, the drawing, back; its table to the last digit", async () => {
+  let menu = await start();
+  const sq = await openFigure(menu, "Command2", "ΤΕΤΡΑΓΩΝΟ");
+  for (const s of [2, 5, 10, 7]) {
+    await setBar(sq, "Formt", "hsbpleyra", s);
+    assert.deepEqual(await boxes(sq, "Formt", ["txtpleyra", "per", "emb"]), [" " + s, SQUARE_PER[s - 1], SQUARE_EMB[s - 1]]);
+  }
+  // The side of 7 drawn: its bottom from (1200, 3500) to (3300, 3500), white all along.
+  assert.ok(whiteAlong(sq, 3500, 1300, 3200) >= 125, "the bottom side drawn");
+  await setBar(sq, "Formt", "hsbpleyra", 3); // shrunk: nothing left of the larger square
+  assert.equal(whiteAlong(sq, 1400, 1300, 3200), 0, "the old top gone");
+  menu = await back(sq, "Formt", "Command2");
+  assert.equal(await waitWindow("ΤΕΤΡΑΓΩΝΟ", false), null);
+});
+
+test("the circle: a thumb drag, the arrows and the trough", async () => {
+  const menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  const k = await openFigure(menu, "Command1", "ΚΥΚΛΟΣ");
+  const bar = rect(k, "Formk", "hsbR");
+  // The thumb, at 1 under the up arrow, dragged to the bottom: Scroll all the way to 10.
+  const x = bar.x + bar.w / 2;
+  xdo("mousemove", x, bar.y + bar.w * 1.5);
+  xdo("mousedown", 1);
+  for (let y = bar.y + bar.w * 1.5; y <= bar.y + bar.h; y += 4) xdo("mousemove", x, Math.round(y));
+  xdo("mouseup", 1);
+  await sleep(200);
+  assert.deepEqual(await boxes(k, "Formk", ["txtR", "per", "emb"]), [" 10", ...CIRCLE[9]]);
+  // The up arrow: 9; the trough above the thumb: 8.
+  await click(x, bar.y + 4);
+  assert.deepEqual(await boxes(k, "Formk", ["txtR", "emb"]), [" 9", CIRCLE[8][1]]);
+  await click(x, bar.y + bar.w * 2);
+  assert.deepEqual(await boxes(k, "Formk", ["txtR", "per"]), [" 8", CIRCLE[7][0]]);
+  await back(k, "Formk", "Command2");
+});
+
+test("the trapezium's table, and its notice closed by Escape", async () => {
+  const menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  const t = await openFigure(menu, "Command6", "ΤΡΑΠΕΖΙΟ");
+  for (const [A, B, a, g, ...texts] of TRAPEZIUM.slice(0, 3)) {
+    await setBar(t, "Formtra", "hsbpleuraa", a);
+    await setBar(t, "Formtra", "hsbpleurag", g);
+    await setBar(t, "Formtra", "hsbgoniaa", A);
+    await setBar(t, "Formtra", "hsbgoniab", B);
+    assert.deepEqual(await boxes(t, "Formtra", ["txtpleurab", "txtpleurad", "txtyphsos", "txtgoniad", "per", "emb"]), texts);
+  }
+  // γ up to α: refused, the notice; Escape closes it, the figure stays as it was.
+  await setBar(t, "Formtra", "hsbpleuraa", 3);
+  await setBar(t, "Formtra", "hsbpleurag", 3);
+  const notice = await waitWindow("^ΣΧΗμάτιος$");
+  assert.ok(notice.w > 0);
+  await key("Escape");
+  assert.equal(await waitWindow("^ΣΧΗμάτιος$", false), null);
+  await back(t, "Formtra", "Command1");
+});
+
+test("the rectangle, the angle, the oblique parallelogram and the right triangle", async () => {
+  let menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  const o = await openFigure(menu, "Command3", "ΟΡΘΟΓΩΝΙΟ");
+  for (const [a, b, emb, per] of RECTANGLE) {
+    await setBar(o, "Formo", "hsbpleyraa", a);
+    await setBar(o, "Formo", "hsbpleyrab", b);
+    assert.deepEqual(await boxes(o, "Formo", ["emb", "per"]), [emb, per]);
+  }
+  menu = await back(o, "Formo", "Command2");
+  const angle = await openFigure(menu, "Command8", "ΓΩΝΙΑ");
+  await setBar(angle, "Formangle", "hsbgonia", 41);
+  assert.deepEqual(await boxes(angle, "Formangle", ["txtgonia"]), [" 41°"]);
+  menu = await back(angle, "Formangle", "Command1");
+  const p = await openFigure(menu, "Command10", "ΠΛΑΓΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ");
+  for (const [a, b, phi, ...texts] of [PARALLELOGRAM[1], PARALLELOGRAM[3], PARALLELOGRAM[5]]) {
+    await setBar(p, "Formparal", "hsbpleurac", a);
+    await setBar(p, "Formparal", "hsbpleurad", b);
+    await setBar(p, "Formparal", "hsbgonia1", phi);
+    assert.deepEqual(await boxes(p, "Formparal", ["txth", "emb", "txtper", "txtgon"]), texts);
+  }
+  menu = await back(p, "Formparal", "Command2");
+  const t = await openFigure(menu, "Command5", "ΤΡΙΓΩΝΟ");
+  const [A, G, b, ...texts] = TRIANGLE_RIGHT;
+  await setBar(t, "Formtri", "hsbgoniaa", A);
+  await setBar(t, "Formtri", "hsbgoniag", G);
+  await setBar(t, "Formtri", "hsbpleurab", b);
+  assert.deepEqual(await boxes(t, "Formtri", ["txtk", "txtpleurag", "txtpleuraa", "per", "emb", "txtgoniab"]), texts);
+  await back(t, "Formtri", "Command1");
+});
+
+test("the segment under the Greek language: long bars, Ctrl steps a tenth", async () => {
+  const menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  const s = await openFigure(menu, "Command7", "ΕΥΘΥΓΡΑΜΜΟ");
+  for (const [length, direction, ...texts] of SEGMENT_EL.slice(0, 3)) {
+    await setBar(s, "Formline", "hsbmhkos", length);
+    await setBar(s, "Formline", "hsbdief", direction);
+    assert.deepEqual(await boxes(s, "Formline", ["txtmhkos", "txtdief", "txtdief3", "txtdief4"]), texts);
+  }
+  await back(s, "Formline", "Command1");
+});
+
+test("the credits, then the end button ends the program; a window's close ends it too", async () => {
+  const menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  const c = rect(menu, "Form1", "Command9");
+  await click(c.x + c.w / 2, c.y + c.h / 2);
+  const credits = await waitWindow("ΔΗΜΙΟΥΡΓΟΣ");
+  const close = rect(credits, "Formd", "Command1(1)");
+  await click(close.x + close.w / 2, close.y + close.h / 2);
+  assert.equal(await waitWindow("ΔΗΜΙΟΥΡΓΟΣ", false), null);
+  const end = rect(menu, "Form1", "Command4");
+  await click(end.x + end.w / 2, end.y + end.h / 2);
+  assert.equal(await waitWindow("ΕΥΚΛΕΙΔΕΙΑ", false), null);
+  // Started again: the last window closed (Alt+F4, the system's close) ends it.
+  const again = await start();
+  await click(again.x + again.w - 8, again.y + again.h - 8); // the window's own background
+  await key("alt+F4");
+  assert.equal(await waitWindow("ΕΥΚΛΕΙΔΕΙΑ", false), null);
+  const code = await new Promise((resolve) => (program.exitCode !== null ? resolve(program.exitCode) : program.once("exit", resolve)));
+  assert.equal(code, 0);
+});

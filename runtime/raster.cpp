@@ -103,7 +103,7 @@ void rasterCircle(double cx, double cy, double r, int pen, int width, int height
     // ...or all around it, every corner of the area inside the ring.
     const double farX = std::max(std::abs(cx), std::abs(cx - width));
     const double farY = std::max(std::abs(cy), std::abs(cy - height));
-    if (r - pen > std::hypot(farX, farY)) return;
+    if (r - pen > 0 && (r - pen) * (r - pen) > farX * farX + farY * farY) return;
     // One octant at a time, so that neighbouring points merge into runs.
     std::vector<std::pair<long, long>> octant;
     while (x >= y) {

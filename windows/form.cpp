@@ -106,15 +106,17 @@ void Form::load(Form* inPlaceOf) {
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
     back_ = CreateSolidBrush(colorref(d.backColor));
 
-    // Every control but the labels in tab order, then the labels: children made later lie
-    // beneath, and Tab follows the order they were made in.
+    // Every control but the labels in tab order, then the labels, the last designed first:
+    // children made later lie beneath, and Tab follows the order they were made in. So the
+    // labels lie beneath every other control, and a later label over an earlier one that it
+    // overlaps ("φ:" over the wide "ΜΗΚΟΣ:", the credits' lines), as in the other editions.
     std::vector<const rt::ControlDesign*> order;
     for (const rt::ControlDesign& c : d.controls)
         if (c.kind != rt::ControlKind::Label) order.push_back(&c);
     std::stable_sort(order.begin(), order.end(),
                      [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
-    for (const rt::ControlDesign& c : d.controls)
-        if (c.kind == rt::ControlKind::Label) order.push_back(&c);
+    for (auto c = d.controls.rbegin(); c != d.controls.rend(); ++c)
+        if (c->kind == rt::ControlKind::Label) order.push_back(&*c);
     controls_.clear();
     for (const rt::ControlDesign* c : order) {
         const auto id = static_cast<INT_PTR>(kFirstId + (c - d.controls.data()));
@@ -123,7 +125,7 @@ void Form::load(Form* inPlaceOf) {
         std::wstring text = wide(c->text);
         switch (c->kind) {
         case rt::ControlKind::Label:
-            s |= SS_LEFT | SS_NOPREFIX;
+            s |= SS_LEFTNOWORDWRAP | SS_NOPREFIX; // clipped to its box, as elsewhere
             break;
         case rt::ControlKind::TextBox:
             cls = L"EDIT";
@@ -218,6 +220,7 @@ void Form::unload() {
     if (!loaded()) return;
     HWND hwnd = hwnd_;
     hwnd_ = nullptr;
+    focus_ = nullptr;
     KillTimer(hwnd, kRestTimer);
     controls_.clear();
     DestroyWindow(hwnd);
@@ -336,6 +339,17 @@ void Form::moveBar(const Control& bar, int value, rt::Event event) {
     const int v = std::clamp(value, bar.design->min, bar.design->max);
     if (v == GetScrollPos(bar.hwnd, SB_CTL)) return; // the event goes only when it moved
     SetScrollPos(bar.hwnd, SB_CTL, v, TRUE);
+    if (GetFocus() == bar.hwnd) {
+        // A focused bar's thumb blinks (the bar's caret), which does not follow a position
+        // set by the program: it is moved with the thumb.
+        SCROLLBARINFO info{};
+        info.cbSize = sizeof info;
+        if (GetScrollBarInfo(bar.hwnd, OBJID_CLIENT, &info)) {
+            const bool vertical = GetWindowLongW(bar.hwnd, GWL_STYLE) & SBS_VERT;
+            SetCaretPos(vertical ? 1 : info.xyThumbTop + 1, vertical ? info.xyThumbTop + 1 : 1);
+        }
+        paintFocusRing(bar.hwnd, scale_);
+    }
     writeBarValue(bar);
     restingBar_ = bar.hwnd;
     SetTimer(hwnd_, kRestTimer, rt::kRestMs, nullptr);
@@ -509,12 +523,35 @@ LRESULT CALLBACK Form::barProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT
     }
     if (message == WM_SETFOCUS || message == WM_KILLFOCUS) InvalidateRect(hwnd, nullptr, TRUE);
     const LRESULT result = DefSubclassProc(hwnd, message, w, l);
-    if (message == WM_PAINT && GetFocus() == hwnd) paintFocusRing(hwnd, form->scale_);
+    // A scroll bar redraws itself outside WM_PAINT too, when it is clicked, stepped or set:
+    // the ring goes back on after each of those.
+    switch (message) {
+    case WM_PAINT:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_TIMER:
+    case WM_MOUSEWHEEL:
+    case SBM_SETPOS:
+    case SBM_SETSCROLLINFO:
+        if (GetFocus() == hwnd) paintFocusRing(hwnd, form->scale_);
+    }
     return result;
 }
 
 LRESULT Form::handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
+    case WM_ACTIVATE:
+        // Back in the window (the notice closed, another program left), the pupil is where
+        // they were: on the same bar, box or button.
+        if (LOWORD(w) == WA_INACTIVE) {
+            if (HWND f = GetFocus(); f && IsChild(hwnd_, f)) focus_ = f;
+        } else if (focus_ && IsWindow(focus_) && IsChild(hwnd_, focus_)) {
+            SetFocus(focus_);
+            return 0;
+        }
+        break;
     case WM_VSCROLL:
         scrolled(reinterpret_cast<HWND>(l), LOWORD(w));
         return 0;

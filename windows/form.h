@@ -92,6 +92,7 @@ class Form : private rt::Controls {
     HWND live_ = nullptr;           // where the results are told, heard and not seen
     std::set<std::string> changed_; // boxes written anew since a bar last rested
     HWND restingBar_ = nullptr;
+    HWND focus_ = nullptr;  // the control that had the focus when the window was left
     bool dragging_ = false; // a bar's thumb is held
     double zoom_ = 1;       // the zoom its normal size is at
     double scale_ = 1;

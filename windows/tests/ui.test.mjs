@@ -141,14 +141,18 @@ async function back(win, form, button) {
   return waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
 }
 
-// How many pure white pixels a row of the window has between two x (twips), at y (twips).
-function whiteAlong(win, y, x0, x1) {
+// The pixels of a rectangle of the window (twips), as ImageMagick lists them.
+function pixels(win, x0, y0, x1, y1) {
   const file = path.join(home, "shot.png");
   run("import", ["-window", "root", file]);
-  const row = run("convert", [file, "-crop", `${Math.round((x1 - x0) / 15)}x1+${win.x + Math.round(x0 / 15)}+${win.y + Math.round(y / 15)}`,
-                              "-depth", "8", "txt:-"]);
-  return (row.match(/#FFFFFF/g) || []).length;
+  const px = (t) => Math.round(t / 15);
+  return run("convert", [file, "-crop", `${px(x1 - x0)}x${Math.max(1, px(y1 - y0))}+${win.x + px(x0)}+${win.y + px(y0)}`,
+                         "-depth", "8", "txt:-"]).split("\n").filter((l) => l.includes("#"));
 }
+// How many pure white pixels a row of the window has between two x, at y.
+const whiteAlong = (win, y, x0, x1) => pixels(win, x0, y, x1, y + 15).filter((l) => l.includes("#FFFFFF")).length;
+// How many pixels of a rectangle are not the windows' blue: the ink of a label's letters.
+const inkIn = (win, x0, y0, x1, y1) => pixels(win, x0, y0, x1, y1).filter((l) => !l.includes("#0000FF")).length;
 
 test("the square: keys, the drawing, back; its table to the last digit", async () => {
   let menu = await start();
@@ -202,6 +206,10 @@ test("the trapezium's table, and its notice closed by Escape", async () => {
   assert.ok(notice.w > 0);
   await key("Escape");
   assert.equal(await waitWindow("^ΣΧΗμάτιος$", false), null);
+  // Back on the bar it left: Up takes γ to 2, and the trapezium is drawn again.
+  await key("Up");
+  bars.hsbpleurag = 2;
+  assert.notEqual(await box(t, "Formtra", "txtyphsos"), TRAPEZIUM[2][6]);
   await back(t, "Formtra", "Command1");
 });
 
@@ -243,6 +251,8 @@ test("the segment under the Greek language: long bars, Ctrl steps a tenth", asyn
     await setBar(s, "Formline", "hsbdief", direction);
     assert.deepEqual(await boxes(s, "Formline", ["txtmhkos", "txtdief", "txtdief3", "txtdief4"]), texts);
   }
+  // "φ:" above the direction bar, inside the wide box of the label "ΜΗΚΟΣ:" made before it.
+  assert.ok(inkIn(s, 600, 0, 840, 240) > 10, "φ: shown");
   await back(s, "Formline", "Command1");
 });
 
@@ -251,6 +261,10 @@ test("the credits, then the end button ends the program; a window's close ends i
   const c = rect(menu, "Form1", "Command9");
   await click(c.x + c.w / 2, c.y + c.h / 2);
   const credits = await waitWindow("ΔΗΜΙΟΥΡΓΟΣ");
+  // Its three lines, each label's box over the next one's top: every line shows, where only
+  // its own label could have drawn it.
+  for (const [y0, y1, x0, x1] of [[360, 600, 480, 3000], [600, 840, 480, 3000], [840, 1335, 840, 1800]])
+    assert.ok(inkIn(credits, x0, y0, x1, y1) > 20, `the line at ${y0} shown`);
   const close = rect(credits, "Formd", "Command1(1)");
   await click(close.x + close.w / 2, close.y + close.h / 2);
   assert.equal(await waitWindow("ΔΗΜΙΟΥΡΓΟΣ", false), null);

@@ -267,7 +267,16 @@ void Form::layOut() {
                    scaled(d.width, scale_), scaled(d.height, scale_), FALSE);
         SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
     }
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    // Moved and given their font without a repaint: all painted once, the window and
+    // every control in it.
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    // A focused bar's blinking thumb (its caret) is made to the thumb's size when the bar
+    // takes the focus: made again for the new size.
+    if (const Control* c = control(GetFocus());
+        c && c->design->kind == rt::ControlKind::ScrollBar) {
+        SendMessageW(c->hwnd, WM_KILLFOCUS, 0, 0);
+        SendMessageW(c->hwnd, WM_SETFOCUS, 0, 0);
+    }
 }
 
 Placement Form::placement(int width, int height) const {

@@ -4,7 +4,7 @@
 // every edition's suites expect, the drawing looked at, back, the credits, the notice, the
 // end button and the close of a window.
 import assert from "node:assert/strict";
-import { execFileSync, spawn } from "node:child_process";
+import { execFileSync, spawn, spawnSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
@@ -52,19 +52,22 @@ const start = async () => {
 
 // The X window of a form, by its caption (with no window manager an X window is exactly
 // the form's client area), and where it is.
-async function waitWindow(caption, present = true) {
+async function waitWindow(caption, present = true, as = () => true) {
+  let lastSeen = null;
   for (let i = 0; i < 100; ++i) {
     let ids = [];
     try { ids = run("xdotool", ["search", "--onlyvisible", "--name", caption]).trim().split("\n").filter(Boolean); } catch { /* none */ }
     if (present && ids.length) {
       const g = Object.fromEntries(run("xdotool", ["getwindowgeometry", "--shell", ids[0]]).trim().split("\n")
         .map((l) => l.split("=")).map(([k, v]) => [k, Number(v)]));
-      return { id: ids[0], x: g.X, y: g.Y, w: g.WIDTH, h: g.HEIGHT };
+      const win = { id: ids[0], x: g.X, y: g.Y, w: g.WIDTH, h: g.HEIGHT };
+      if (as(win)) return win;
+      lastSeen = win;
     }
     if (!present && !ids.length) return null;
     await sleep(100);
   }
-  throw new Error(`${caption} ${present ? "never came" : "never went"}`);
+  throw new Error(`${caption} ${present ? "never came" : "never went"}${lastSeen ? " as wanted: " + JSON.stringify(lastSeen) : ""}`);
 }
 
 // A control's rectangle on the screen: its design's twips, 15 a pixel at 96 DPI.
@@ -149,6 +152,28 @@ function pixels(win, x0, y0, x1, y1) {
   return run("convert", [file, "-crop", `${px(x1 - x0)}x${Math.max(1, px(y1 - y0))}+${win.x + px(x0)}+${win.y + px(y0)}`,
                          "-depth", "8", "txt:-"]).split("\n").filter((l) => l.includes("#"));
 }
+// The window as a picture, a control's rectangle blacked out; how many pixels two differ in.
+let shots = 0;
+function windowShot(win, hide) {
+  const file = path.join(home, `window${++shots}.png`);
+  run("import", ["-window", "root", file]);
+  run("convert", [file, "-crop", `${win.w}x${win.h}+${win.x}+${win.y}`, "+repage", "-fill", "black",
+                  "-draw", `rectangle ${hide.x - win.x},${hide.y - win.y} ${hide.x - win.x + hide.w},${hide.y - win.y + hide.h}`, file]);
+  return file;
+}
+// How many pixels of the window lie in black squares of 5 × 5 pixels: a place nothing
+// painted (the boxes' black digits are thinner than that).
+function blackIn(win) {
+  const file = path.join(home, "shot.png");
+  run("import", ["-window", "root", file]);
+  return Math.round(Number(run("convert", [file, "-crop", `${win.w}x${win.h}+${win.x}+${win.y}`, "+repage", "-fill", "white",
+                                           "+opaque", "black", "-negate", "-morphology", "Erode", "Square:2",
+                                           "-format", "%[fx:mean*w*h]", "info:"])));
+}
+function differing(a, b) {
+  const r = spawnSync("compare", ["-metric", "AE", a, b, "null:"], { env, encoding: "utf8" });
+  return Number(r.stderr.trim().split(" ")[0]);
+}
 // How many pure white pixels a row of the window has between two x, at y.
 const whiteAlong = (win, y, x0, x1) => pixels(win, x0, y, x1, y + 15).filter((l) => l.includes("#FFFFFF")).length;
 // How many pixels of a rectangle are not the windows' blue: the ink of a label's letters.
@@ -165,6 +190,18 @@ test("the square: keys, the drawing, back; its table to the last digit", async (
   assert.ok(whiteAlong(sq, 3500, 1300, 3200) >= 125, "the bottom side drawn");
   await setBar(sq, "Formt", "hsbpleyra", 3); // shrunk: nothing left of the larger square
   assert.equal(whiteAlong(sq, 1400, 1300, 3200), 0, "the old top gone");
+  // Ctrl + grows the window and every control in it, all painted anew; Ctrl 0 brings it
+  // back exactly as it was (but for the focused bar's blinking thumb), a pixel to the side
+  // at most as it grew and shrank about its middle.
+  xdo("mousemove", sq.x + sq.w / 2, sq.y + 10); // (the keys go where the pointer is)
+  const before = windowShot(sq, rect(sq, "Formt", "hsbpleyra"));
+  await key("ctrl+plus");
+  const big = await waitWindow("ΤΕΤΡΑΓΩΝΟ", true, (w) => w.w !== sq.w);
+  assert.equal(big.w, Math.round(sq.w * 1.25));
+  assert.equal(blackIn(big), 0, "nothing left unpainted");
+  await key("ctrl+0");
+  const again = await waitWindow("ΤΕΤΡΑΓΩΝΟ", true, (w) => w.w === sq.w);
+  assert.equal(differing(before, windowShot(again, rect(again, "Formt", "hsbpleyra"))), 0, "the same window after Ctrl 0");
   menu = await back(sq, "Formt", "Command2");
   assert.equal(await waitWindow("ΤΕΤΡΑΓΩΝΟ", false), null);
 });

@@ -68,6 +68,17 @@ maths = {"sin", "cos", "tan", "sincos", "asin", "acos", "atan", "atan2", "sinh",
          "frexp", "floor", "ceil", "round", "lround", "trunc", "strtod", "atof", "_ecvt", "_fcvt",
          "_gcvt", "sprintf", "snprintf", "_snprintf", "sscanf"} & set(dlls.get("msvcrt.dll", []))
 check(not maths, "mathematics from msvcrt.dll: %s" % sorted(maths))
+# Windows 7 starts it: what came after it (the DPI functions of Windows 8.1 and 10, pointer
+# input, the newer synchronisation) is looked up at run time, never imported.
+later = {"GetDpiForWindow", "GetDpiForSystem", "SetProcessDpiAwarenessContext",
+         "SetThreadDpiAwarenessContext", "AdjustWindowRectExForDpi", "GetSystemMetricsForDpi",
+         "SystemParametersInfoForDpi", "EnableNonClientDpiScaling", "GetDpiForMonitor",
+         "SetProcessDpiAwareness", "GetPointerInfo", "GetPointerType", "EnableMouseInPointer",
+         "WaitOnAddress", "WakeByAddressSingle", "GetSystemTimePreciseAsFileTime",
+         "CreateFile2", "GetCurrentPackageId"}
+imported = {name for names in dlls.values() for name in names}
+check(not (later & imported), "functions newer than Windows 7 imported: %s" % sorted(later & imported))
+check(b"GetDpiForWindow\0" in bytes(pe.__data__), "GetDpiForWindow looked up by name")
 
 # One file under a megabyte.
 size = len(pe.__data__)

@@ -25,6 +25,9 @@ for info in getattr(pe, "FileInfo", []):
             check(table.LangID == b"040804b0", "string table language %s" % table.LangID)
 check(strings.get("FileVersion") == "1.00.0030", "FileVersion %r" % strings.get("FileVersion"))
 check(strings.get("ProductVersion") == "1.00.0030", "ProductVersion %r" % strings.get("ProductVersion"))
+# The licences of what it holds, glibc's above all, written in the file as in the page.
+for licence in ("MIT", "LGPL-2.1-or-later", "glibc-2.36", "GCC Runtime Library Exception", "DejaVu"):
+    check(licence in strings.get("Comments", ""), "the note names %s" % licence)
 check(strings.get("ProductName") == "ΣΧΗμάτιος", "ProductName %r" % strings.get("ProductName"))
 fixed = pe.VS_FIXEDFILEINFO[0]
 binary = (fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF, fixed.FileVersionLS >> 16,

@@ -89,23 +89,25 @@ bool saveFigure(const Form& form, const QString& path) {
 
 void printFigure(const Form& form, QPrinter& printer) {
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    const rt::PrintedPage& page = rt::kPrintedPage;
+    const qreal m = page.marginMm;
+    printer.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
     printer.setDocName(qs(form.design().caption));
     QPainter painter(&printer);
     const qreal dpi = printer.resolution();
     const qreal pt = dpi / 72; // device pixels a point
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setPointSizeF(16);
+    font.setPointSizeF(page.captionPt);
     painter.setFont(font);
     const qreal line = QFontMetricsF(font, &printer).height();
     painter.drawText(QPointF(0, QFontMetricsF(font, &printer).ascent()), qs(form.design().caption));
-    qreal y = line + 12 * pt;
+    qreal y = line + page.afterCaptionPt * pt;
     // The figure at its size: its points are the paper's points.
     const QByteArray svg = figureSvg(form);
     const QSizeF size = pointsOf(svg) * pt;
     QSvgRenderer(svg).render(&painter, QRectF(QPointF(0, y), size));
-    y += size.height() + 16 * pt;
-    font.setPointSizeF(12);
+    y += size.height() + page.afterFigurePt * pt;
+    font.setPointSizeF(page.valuesPt);
     painter.setFont(font);
     const QFontMetricsF metrics(font, &printer);
     qreal column = 0;
@@ -114,8 +116,8 @@ void printFigure(const Form& form, QPrinter& printer) {
         column = std::max(column, metrics.horizontalAdvance(qs(name)));
     for (const auto& [name, text] : values) {
         painter.drawText(QPointF(0, y + metrics.ascent()), qs(name));
-        painter.drawText(QPointF(column + 16 * pt, y + metrics.ascent()), qs(text));
-        y += metrics.height() + 6 * pt;
+        painter.drawText(QPointF(column + page.columnGapPt * pt, y + metrics.ascent()), qs(text));
+        y += metrics.height() + page.rowGapPt * pt;
     }
 }
 

@@ -67,4 +67,14 @@ inline constexpr const char* kSavePng = "Εικόνα PNG (300 dpi)";
 // The resolution of the picture for paper.
 inline constexpr int kPaperDpi = 300;
 
+// The printed page, one A4 sheet: the caption, the figure at its size for paper, then the
+// values in two columns (spoken name, text). Sizes and spaces in points, the margin in mm.
+struct PrintedPage {
+    int marginMm = 20;
+    int captionPt = 16, afterCaptionPt = 12;
+    int afterFigurePt = 16;
+    int valuesPt = 12, columnGapPt = 16, rowGapPt = 6;
+};
+inline constexpr PrintedPage kPrintedPage{};
+
 } // namespace rt

@@ -196,17 +196,19 @@ void printFigure(Form& form, HDC dc) {
     doc.lpszDocName = caption.c_str();
     if (StartDocW(dc, &doc) <= 0) return;
     StartPage(dc);
-    // 20 mm from the paper's edge, whatever the printer cannot reach.
-    const int margin = MulDiv(20, dpi, 25) - GetDeviceCaps(dc, PHYSICALOFFSETX);
-    int y = MulDiv(20, dpi, 25) - GetDeviceCaps(dc, PHYSICALOFFSETY);
-    const auto text = [&](const std::wstring& s, int x, int points) {
-        const HFONT f =
-            CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0,
-                        0, CLEARTYPE_QUALITY, 0, L"DejaVu Sans Condensed");
+    const rt::PrintedPage& page = rt::kPrintedPage;
+    const auto points = [dpi](int pt) { return MulDiv(pt, dpi, 72); };
+    // The margin from the paper's edge, whatever the printer cannot reach.
+    const int margin = MulDiv(page.marginMm * 10, dpi, 254) - GetDeviceCaps(dc, PHYSICALOFFSETX);
+    int y = MulDiv(page.marginMm * 10, dpi, 254) - GetDeviceCaps(dc, PHYSICALOFFSETY);
+    // A line's text written at (x, y), or only measured; its width and height.
+    const auto text = [&](const std::wstring& s, int x, int pt, bool write = true) {
+        const HFONT f = CreateFontW(-points(pt), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                                    CLEARTYPE_QUALITY, 0, L"DejaVu Sans Condensed");
         const HGDIOBJ old = SelectObject(dc, f);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(0, 0, 0));
-        TextOutW(dc, x, y, s.c_str(), static_cast<int>(s.size()));
+        if (write) TextOutW(dc, x, y, s.c_str(), static_cast<int>(s.size()));
         TEXTMETRICW tm{};
         GetTextMetricsW(dc, &tm);
         SIZE size{};
@@ -215,7 +217,7 @@ void printFigure(Form& form, HDC dc) {
         DeleteObject(f);
         return std::pair<int, int>(size.cx, tm.tmHeight);
     };
-    y += text(caption, margin, 16).second + MulDiv(12, dpi, 72);
+    y += text(caption, margin, page.captionPt).second + points(page.afterCaptionPt);
     // The figure at its size: 1440 twips to the inch.
     const rt::TwipRect area = rt::pictureArea(form.drawing());
     const double k = dpi / 1440.0;
@@ -227,18 +229,16 @@ void printFigure(Form& form, HDC dc) {
                        rt::penWidth(rt::kTwipsPerPixel * k),
                        program.font(static_cast<int>(std::lround(10 * dpi / 96.0)))};
     paintDrawing(dc, form.drawing(), at, RGB(0, 0, 0), RGB(0, 0, 0));
-    y += static_cast<int>(std::lround(area.h * k)) + MulDiv(16, dpi, 72);
+    y += static_cast<int>(std::lround(area.h * k)) + points(page.afterFigurePt);
     // The values in two columns.
     int column = 0;
     const auto values = valuesOf(form);
-    const int saved = y;
     for (const auto& [name, value] : values)
-        column = std::max(column, text(wide(name), margin, 12).first);
-    y = saved;
+        column = std::max(column, text(wide(name), margin, page.valuesPt, false).first);
     for (const auto& [name, value] : values) {
-        text(wide(name), margin, 12);
-        y += text(wide(value), margin + column + MulDiv(16, dpi, 72), 12).second +
-             MulDiv(6, dpi, 72);
+        text(wide(name), margin, page.valuesPt);
+        y += text(wide(value), margin + column + points(page.columnGapPt), page.valuesPt).second +
+             points(page.rowGapPt);
     }
     EndPage(dc);
     EndDoc(dc);

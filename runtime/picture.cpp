@@ -81,26 +81,29 @@ double widthOf(std::string_view text) {
 
 } // namespace
 
+bool drawStep(std::vector<Drawn>& drawing, const Step& s, std::uint32_t foreColour) {
+    switch (s.kind) {
+    case Step::Cls:
+        drawing.clear();
+        return true;
+    case Step::Line:
+        drawing.push_back({Drawn::Line, s.x1, s.y1, s.x2, s.y2, s.colour, {}});
+        return true;
+    case Step::Circle:
+        drawing.push_back({Drawn::Circle, s.x1, s.y1, s.x2, 0, s.colour, {}});
+        return true;
+    case Step::Print:
+        drawing.push_back({Drawn::Text, s.x1, s.y1, 0, 0, foreColour, s.text});
+        return true;
+    default:
+        return false;
+    }
+}
+
 std::vector<Drawn> drawnBy(const Update& update, std::uint32_t foreColour) {
     std::vector<Drawn> items;
-    for (const Step& s : update.steps()) {
-        switch (s.kind) {
-        case Step::Cls:
-            items.clear();
-            break;
-        case Step::Line:
-            items.push_back({Drawn::Line, s.x1, s.y1, s.x2, s.y2, s.colour, {}});
-            break;
-        case Step::Circle:
-            items.push_back({Drawn::Circle, s.x1, s.y1, s.x2, 0, s.colour, {}});
-            break;
-        case Step::Print:
-            items.push_back({Drawn::Text, s.x1, s.y1, 0, 0, foreColour, s.text});
-            break;
-        default:
-            break;
-        }
-    }
+    for (const Step& s : update.steps())
+        drawStep(items, s, foreColour);
     return items;
 }
 

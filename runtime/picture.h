@@ -27,6 +27,9 @@ struct Drawn {
     bool operator==(const Drawn&) const = default;
 };
 
+// A drawing step (Cls, Line, Circle, Print) carried out on a drawing, letters in
+// `foreColour`; false for any other step, which leaves it as it was.
+bool drawStep(std::vector<Drawn>& drawing, const Step& step, std::uint32_t foreColour);
 // What an update's drawing steps leave on a cleared surface; letters in `foreColour`.
 std::vector<Drawn> drawnBy(const Update& update, std::uint32_t foreColour = 0);
 

@@ -395,7 +395,8 @@ void Form::rested() {
 }
 
 void Form::apply(const rt::Update& update) {
-    HDC dc = GetDC(hwnd_);
+    const HWND window = hwnd_; // (no longer in hwnd_ if the update unloads the form)
+    const HDC dc = GetDC(window);
     RECT client{};
     GetClientRect(hwnd_, &client);
     const Placement at = placement(client.right, client.bottom);
@@ -422,20 +423,10 @@ void Form::apply(const rt::Update& update) {
             }
             break;
         case rt::Step::Cls:
-            drawing_.clear();
-            drawn = true;
-            break;
         case rt::Step::Line:
-            drawing_.push_back({rt::Drawn::Line, s.x1, s.y1, s.x2, s.y2, s.colour, {}});
-            drawn = true;
-            break;
         case rt::Step::Circle:
-            drawing_.push_back({rt::Drawn::Circle, s.x1, s.y1, s.x2, 0, s.colour, {}});
-            drawn = true;
-            break;
         case rt::Step::Print:
-            drawing_.push_back({rt::Drawn::Text, s.x1, s.y1, 0, 0, design().foreColor, s.text});
-            drawn = true;
+            drawn = rt::drawStep(drawing_, s, design().foreColor) || drawn;
             break;
         case rt::Step::Describe:
             description_ = s.text;
@@ -453,14 +444,14 @@ void Form::apply(const rt::Update& update) {
             program_.form(s.name).unload();
             break;
         case rt::Step::End:
-            ReleaseDC(nullptr, dc);
+            ReleaseDC(window, dc);
             program_.end();
             return;
         }
         if (!loaded()) break;
     }
     repaint();
-    ReleaseDC(nullptr, dc);
+    ReleaseDC(window, dc);
 }
 
 void Form::paint() {

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -14,7 +15,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QShortcut>
 #include <QSvgRenderer>
 
@@ -41,23 +41,24 @@ std::vector<std::pair<std::string, std::string>> valuesOf(const Form& form) {
     });
 }
 
-// The picture's size in points, as its SVG gives it.
-QSizeF pointsOf(const QByteArray& svg) {
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral(R"(width="([0-9.]+)pt" height="([0-9.]+)pt")"))
-            .match(QString::fromUtf8(svg));
-    return {m.captured(1).toDouble(), m.captured(2).toDouble()};
-}
-
-QImage paperImage(const QByteArray& svg) {
-    const QSizeF points = pointsOf(svg);
-    QImage image((points * rt::kPaperDpi / 72).toSize(), QImage::Format_ARGB32);
+// The figure for paper at 300 dpi, black on nothing.
+QImage paperImage(const Form& form, const QByteArray& svg) {
+    const rt::PixelSize size = rt::paperPixels(rt::pictureArea(drawingOf(form)));
+    QImage image(size.width, size.height, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     image.setDotsPerMeterX(static_cast<int>(std::lround(rt::kPaperDpi / 0.0254)));
     image.setDotsPerMeterY(image.dotsPerMeterX());
     QPainter painter(&image);
     QSvgRenderer(svg).render(&painter);
     return image;
+}
+
+QByteArray pngOf(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 } // namespace
@@ -74,7 +75,9 @@ void copyFigure(const Form& form) {
     const QByteArray svg = figureSvg(form);
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/svg+xml"), svg);
-    data->setImageData(paperImage(svg));
+    const QImage image = paperImage(form, svg);
+    data->setImageData(image);
+    data->setData(QStringLiteral("image/png"), pngOf(image)); // the bytes, for any program
     data->setText(qs(rt::valuesText(valuesOf(form))));
     QGuiApplication::clipboard()->setMimeData(data);
 }
@@ -82,7 +85,7 @@ void copyFigure(const Form& form) {
 bool saveFigure(const Form& form, const QString& path) {
     const QByteArray svg = figureSvg(form);
     if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        return paperImage(svg).save(path, "PNG");
+        return paperImage(form, svg).save(path, "PNG");
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(svg) == svg.size();
 }
@@ -104,7 +107,8 @@ void printFigure(const Form& form, QPrinter& printer) {
     qreal y = line + page.afterCaptionPt * pt;
     // The figure at its size: its points are the paper's points.
     const QByteArray svg = figureSvg(form);
-    const QSizeF size = pointsOf(svg) * pt;
+    const rt::TwipRect area = rt::pictureArea(drawingOf(form));
+    const QSizeF size = QSizeF(area.w, area.h) / 20 * pt; // 20 twips a point
     QSvgRenderer(svg).render(&painter, QRectF(QPointF(0, y), size));
     y += size.height() + page.afterFigurePt * pt;
     font.setPointSizeF(page.valuesPt);

@@ -182,4 +182,48 @@ std::string Format(std::string_view number, std::string_view pattern,
     return Format(value, pattern, decimalSeparator);
 }
 
+std::string machineNumber(double value, int decimals) {
+    if (!std::isfinite(value)) throw RuntimeError(RuntimeError::FloatingPoint);
+    std::string out = fixed(std::fabs(value), decimals);
+    if (out.find('.') != std::string::npos) {
+        out.erase(out.find_last_not_of('0') + 1);
+        if (out.back() == '.') out.pop_back();
+    }
+    return value < 0 && out != "0" ? "-" + out : out;
+}
+
+std::string machineNumberSignificant(double value, int digits) {
+    if (!std::isfinite(value)) throw RuntimeError(RuntimeError::FloatingPoint);
+    // d.ddde±XX, its digits and its exponent
+    const std::string printed = scientific(std::fabs(value), digits - 1);
+    const auto e = printed.find('e');
+    std::string mantissa;
+    for (const char c : printed.substr(0, e))
+        if (c != '.') mantissa += c;
+    while (mantissa.size() > 1 && mantissa.back() == '0')
+        mantissa.pop_back();
+    int exponent = 0;
+    for (const char c : printed.substr(e + 1))
+        if (c >= '0' && c <= '9') exponent = exponent * 10 + (c - '0');
+    if (printed[e + 1] == '-') exponent = -exponent;
+
+    std::string out = value < 0 && mantissa != "0" ? "-" : "";
+    if (exponent < -4 || exponent >= digits) {
+        out += mantissa[0];
+        if (mantissa.size() > 1) out += "." + mantissa.substr(1);
+        out += exponent < 0 ? "e-" : "e+";
+        if (std::abs(exponent) < 10) out += '0';
+        out += std::to_string(std::abs(exponent));
+    } else if (exponent >= 0) {
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        if (mantissa.size() <= whole)
+            out += mantissa + std::string(whole - mantissa.size(), '0');
+        else
+            out += mantissa.substr(0, whole) + "." + mantissa.substr(whole);
+    } else {
+        out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
+    }
+    return out;
+}
+
 } // namespace rt

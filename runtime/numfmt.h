@@ -26,4 +26,13 @@ std::string Format(double value, std::string_view pattern, std::string_view deci
 std::string Format(std::string_view number, std::string_view pattern,
                    std::string_view decimalSeparator);
 
+// Numbers written for a program to read (a picture's coordinates, the page's messages):
+// "." as the point whatever the locale, the C library's or the system's.
+// `decimals` digits after the point, correctly rounded, trailing zeros and a whole
+// number's point dropped: "1200", "1234.57", "-0.5".
+std::string machineNumber(double value, int decimals);
+// `digits` significant digits, correctly rounded, as printf's %g writes them in the C
+// locale: "1200", "-3.5", "0.0001", "1.25e-05", "1.23456789e+09".
+std::string machineNumberSignificant(double value, int digits);
+
 } // namespace rt

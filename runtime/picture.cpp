@@ -1,8 +1,10 @@
 #include "picture.h"
 
+#include "numfmt.h"
 #include "spoken.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace rt {
@@ -19,14 +21,9 @@ struct Glyph {
 // The form's font: 10 pixels, 15 twips each.
 constexpr double kFontTwips = 150;
 
-// A twip coordinate as few characters as it takes: "1200", "1234.57".
+// A twip coordinate as few characters as it takes, whatever the locale: "1200", "1234.57".
 std::string number(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2f", v);
-    std::string s = buf;
-    s.erase(s.find_last_not_of('0') + 1);
-    if (s.back() == '.') s.pop_back();
-    return s == "-0" ? "0" : s;
+    return machineNumber(v, 2);
 }
 
 std::string hex(std::uint32_t rgb) {
@@ -131,6 +128,11 @@ TwipRect pictureArea(const std::vector<Drawn>& drawing) {
     if (drawing.empty()) return {0, 0, 2 * double(kPictureMargin), 2 * double(kPictureMargin)};
     return {x0 - kPictureMargin, y0 - kPictureMargin, x1 - x0 + 2 * kPictureMargin,
             y1 - y0 + 2 * kPictureMargin};
+}
+
+PixelSize paperPixels(const TwipRect& area) {
+    const double k = kPaperDpi / 1440.0;
+    return {static_cast<int>(std::lround(area.w * k)), static_cast<int>(std::lround(area.h * k))};
 }
 
 std::string svgOf(const std::vector<Drawn>& drawing, Colouring colouring, std::uint32_t back,

@@ -69,6 +69,11 @@ inline constexpr const char* kSaveSvg = "Εικόνα SVG (διανυσματι�
 inline constexpr const char* kSavePng = "Εικόνα PNG (300 dpi)";
 // The resolution of the picture for paper.
 inline constexpr int kPaperDpi = 300;
+// The picture for paper in whole pixels at that resolution.
+struct PixelSize {
+    int width, height;
+};
+PixelSize paperPixels(const TwipRect& area);
 
 // The printed page, one A4 sheet: the caption, the figure at its size for paper, then the
 // values in two columns (spoken name, text). Sizes and spaces in points, the margin in mm.

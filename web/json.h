@@ -1,5 +1,6 @@
 #pragma once
 // A small JSON writer for what the core hands to the page: designs and updates.
+#include "numfmt.h"
 #include "update.h"
 
 #include <cstdint>
@@ -49,9 +50,7 @@ class Json {
     // A single-precision coordinate: nine significant digits read back as the same float.
     Json& coordinate(float x) {
         comma();
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(x));
-        text_ += buf;
+        text_ += rt::machineNumberSignificant(static_cast<double>(x), 9);
         return *this;
     }
     Json& boolean(bool b) {

@@ -36,9 +36,10 @@ struct Picture {
 Picture paperPicture(Form& form, Program& program) {
     const rt::TwipRect area = rt::pictureArea(form.drawing());
     const double k = rt::kPaperDpi / 1440.0;
+    const rt::PixelSize size = rt::paperPixels(area);
     Picture p;
-    p.width = static_cast<int>(std::lround(area.w * k));
-    p.height = static_cast<int>(std::lround(area.h * k));
+    p.width = size.width;
+    p.height = size.height;
     BITMAPINFO bi{};
     bi.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;

@@ -3,8 +3,11 @@
 #include "numfmt.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -154,5 +157,58 @@ TEST(Integer, Overflow) {
         ADD_FAILURE() << "no overflow";
     } catch (const rt::RuntimeError& e) {
         EXPECT_EQ(e.number(), rt::RuntimeError::Overflow);
+    }
+}
+
+// Numbers for programs to read: a point whatever the locale, as few characters as they
+// take, and read back exactly.
+TEST(MachineNumber, Table) {
+    const std::tuple<double, int, const char*> fixed[] = {
+        {1200, 2, "1200"},        {1234.567, 2, "1234.57"}, {-0.5, 2, "-0.5"},
+        {-0.001, 2, "0"},         {-0.0, 2, "0"},           {73.2421875, 2, "73.24"},
+        {1572.575, 2, "1572.58"}, {0.004999, 2, "0"},       {2160, 0, "2160"},
+    };
+    for (const auto& [value, decimals, expected] : fixed)
+        EXPECT_EQ(rt::machineNumber(value, decimals), expected) << value;
+    const std::tuple<double, int, const char*> significant[] = {
+        {1200, 9, "1200"},
+        {-3.5, 9, "-3.5"},
+        {0, 9, "0"},
+        {1.25e-5, 9, "1.25e-05"},
+        {0.0001, 9, "0.0001"},
+        {123456789, 9, "123456789"},
+        {1234567890, 9, "1.23456789e+09"},
+        {1e9, 9, "1e+09"},
+        {3639.23046875, 9, "3639.23047"},
+    };
+    for (const auto& [value, digits, expected] : significant)
+        EXPECT_EQ(rt::machineNumberSignificant(value, digits), expected) << value;
+}
+
+// Every float a drawing's coordinate can be, written with nine digits, reads back as the
+// same float (as the page reads the steps it is handed).
+TEST(MachineNumber, NineDigitsReadBackAsTheSameFloat) {
+    std::uint32_t seed = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        const float x = std::ldexp(static_cast<float>(seed >> 8) / (1 << 24) * 2 - 1,
+                                   static_cast<int>(seed % 48) - 24);
+        const std::string text = rt::machineNumberSignificant(x, 9);
+        EXPECT_EQ(std::strtof(text.c_str(), nullptr), x) << text;
+        if (HasFailure()) return;
+    }
+    EXPECT_THROW(rt::machineNumber(std::nan(""), 2), rt::RuntimeError);
+}
+
+// What printf's %.9g writes in the C locale, digit for digit.
+TEST(MachineNumber, AsPrintfWritesInTheCLocale) {
+    std::uint32_t seed = 777;
+    char buf[40];
+    for (int i = 0; i < 100000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        const double x = std::ldexp(static_cast<double>(seed) / 4294967296.0 - 0.5,
+                                    static_cast<int>(seed % 64) - 32);
+        std::snprintf(buf, sizeof buf, "%.9g", x);
+        ASSERT_EQ(rt::machineNumberSignificant(x, 9), buf);
     }
 }

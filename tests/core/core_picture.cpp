@@ -5,6 +5,8 @@
 #include "forms.h"
 #include "picture.h"
 
+#include <clocale>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -161,4 +163,41 @@ TEST(Picture, TheValuesAsATeacherCopiesThem) {
     EXPECT_EQ(rt::pictureFileName(app::formClass("Formtra")->design, "svg"), "ΤΡΑΠΕΖΙΟ.svg");
     EXPECT_EQ(rt::pictureFileName(app::formClass("Formo")->design, "png"),
               "ΟΡΘΟΓΩΝΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ.png");
+}
+
+// A Greek PC's C library writes "1200,5" for %f: the picture must not follow it. Where the
+// suite is run with a locale to try (its name in SCHIMATIOS_LOCALE), every window's
+// picture is the same under that locale as under "C", and every number in it is one any
+// program reads.
+TEST(Picture, TheSameWhateverTheCLocale) {
+    const char* locale = std::getenv("SCHIMATIOS_LOCALE");
+    if (!locale) GTEST_SKIP() << "no locale to try (SCHIMATIOS_LOCALE)";
+    std::vector<std::string> inC;
+    for (const Window& w : kWindows)
+        inC.push_back(rt::svgOf(rt::drawnBy(run(w.form, w.bar, w.values)), rt::Colouring::Paper,
+                                rt::kBlue, rt::kLightGrey, "ΑΒ"));
+    ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr) << locale << " is not installed";
+    EXPECT_STREQ(std::localeconv()->decimal_point, ",") << locale;
+    const std::regex attribute(
+        R"x( (?:width|height|viewBox|x1|y1|x2|y2|cx|cy|r|transform)="([^"]*)")x");
+    // Each number of an attribute: "1234.57", "-73.24e-3", "78.63pt", inside "scale(…)".
+    const std::regex number(R"x(-?[0-9]+(\.[0-9]+)?(e-3|pt)?)x");
+    const std::regex separators(R"x([a-z]+\(|\)| )x");
+    for (std::size_t i = 0; i < std::size(kWindows); ++i) {
+        const Window& w = kWindows[i];
+        SCOPED_TRACE(w.form);
+        const std::string svg = rt::svgOf(rt::drawnBy(run(w.form, w.bar, w.values)),
+                                          rt::Colouring::Paper, rt::kBlue, rt::kLightGrey, "ΑΒ");
+        EXPECT_EQ(svg, inC[i]);
+        int seen = 0;
+        for (auto it = std::sregex_iterator(svg.begin(), svg.end(), attribute);
+             it != std::sregex_iterator(); ++it, ++seen)
+            for (auto n =
+                     std::sregex_token_iterator((*it)[1].first, (*it)[1].second, separators, -1);
+                 n != std::sregex_token_iterator(); ++n)
+                EXPECT_TRUE(n->length() == 0 || std::regex_match(n->str(), number))
+                    << (*it)[0].str();
+        EXPECT_GE(seen, 5);
+    }
+    std::setlocale(LC_ALL, "C");
 }

@@ -46,17 +46,20 @@ class TestSegment : public QObject {
         dragThumb(w.scrollBar("hsbmhkos"), 60);
         const int length = w.scrollBar("hsbmhkos")->value();
         QVERIFY(length > 1);
-        QVERIFY(shows(w, seg::hsbmhkos_Scroll({length, 1}, ".")));
+        // (Format in the system's language, as the program writes it; Str always ".")
+        const std::string sep = f.program.decimalSeparator();
+        QCOMPARE(q(sep), testkit::sep());
+        QVERIFY(shows(w, seg::hsbmhkos_Scroll({length, 1}, sep)));
         QCOMPARE(text(w, "txtdief"), QString("φ°"));
         QCOMPARE(text(w, "txtdief3"), QString(" 5.55555555555556E-05 π rad"));
-        QCOMPARE(text(w, "txtdief2"), QString("000° 00' 36\"/.0"));
+        QCOMPARE(text(w, "txtdief2"), "000° 00' 36\"/" + testkit::sep() + "0");
 
         dragThumb(w.scrollBar("hsbdief"), 80);
         const int direction = w.scrollBar("hsbdief")->value();
         QVERIFY(direction > 1);
-        QVERIFY(shows(w, both(length, direction, ".")));
+        QVERIFY(shows(w, both(length, direction, sep)));
         clickArrow(w.scrollBar("hsbdief"), true);
-        QVERIFY(shows(w, seg::hsbdief_Scroll({length, direction + 1}, ".")));
+        QVERIFY(shows(w, seg::hsbdief_Scroll({length, direction + 1}, sep)));
     }
 
     // Under a Greek system locale Format writes "," and Str keeps ".".

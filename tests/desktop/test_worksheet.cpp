@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 using namespace testkit;
 
@@ -47,6 +48,34 @@ QStringList popupAfter(const std::function<void()>& open) {
     return texts;
 }
 
+// The picture's size in inches, as any program reads its SVG: an XML document whose root
+// <svg> has a width and a height in points; empty where it is not.
+QSizeF inchesOf(const QByteArray& svg) {
+    QXmlStreamReader xml(svg);
+    QSizeF size;
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd())
+        if (xml.isStartElement() && xml.name() == QStringLiteral("svg") && size.isEmpty()) {
+            const auto points = [&xml](const char* name) {
+                const QString v = xml.attributes().value(QString::fromLatin1(name)).toString();
+                bool ok = v.endsWith("pt");
+                const double n = QStringView(v).chopped(ok ? 2 : 0).toDouble(&ok);
+                return ok ? n / 72 : -1.0;
+            };
+            size = {points("width"), points("height")};
+        }
+    return xml.hasError() ? QSizeF() : size;
+}
+
+// A picture for paper: the SVG readable, with a size; the PNG its size at 300 dpi.
+void checkPicture(const QByteArray& svg, const QByteArray& png) {
+    const QSizeF inches = inchesOf(svg);
+    QVERIFY2(inches.width() > 0.5 && inches.height() > 0.5, svg.left(300).constData());
+    const QImage image = QImage::fromData(png, "PNG");
+    QVERIFY2(!image.isNull(), "the PNG decodes");
+    QCOMPARE(image.size(), (inches * 300).toSize());
+    QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 300);
+}
+
 QString run(const QString& program, const QStringList& arguments) {
     QProcess p;
     p.start(program, arguments);
@@ -66,14 +95,14 @@ class TestWorksheet : public QObject {
         QTest::keyClick(w.scrollBar("hsbgoniab"), Qt::Key_C, Qt::ControlModifier);
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(data->text(), kValues);
-        const QString svg = QString::fromUtf8(data->data(QStringLiteral("image/svg+xml")));
+        const QByteArray svg = data->data(QStringLiteral("image/svg+xml"));
         QVERIFY(svg.contains("<title>Τραπέζιο ΑΒΓΔ"));
         QVERIFY(!svg.contains("#0000ff") && !svg.contains("#ffffff")); // for paper
-        const QImage image = qvariant_cast<QImage>(data->imageData());
-        const QRegularExpressionMatch m =
-            QRegularExpression(R"(width="([0-9.]+)pt" height="([0-9.]+)pt")").match(svg);
-        QCOMPARE(image.size(), QSize(qRound(m.captured(1).toDouble() / 72 * 300),
-                                     qRound(m.captured(2).toDouble() / 72 * 300)));
+        checkPicture(svg, data->data(QStringLiteral("image/png")));
+        if (QTest::currentTestFailed()) return;
+        // The same picture for the programs that take an image rather than bytes.
+        QCOMPARE(qvariant_cast<QImage>(data->imageData()).size(),
+                 QImage::fromData(data->data(QStringLiteral("image/png"))).size());
         // A box's selected text stays the box's to copy.
         desktop::TextBox* box = w.textBox("emb");
         box->setFocus();
@@ -116,12 +145,13 @@ class TestWorksheet : public QObject {
         const QString svg = dir.filePath("ΤΡΑΠΕΖΙΟ.svg"), png = dir.filePath("ΤΡΑΠΕΖΙΟ.png");
         QVERIFY(desktop::saveFigure(w, svg));
         QVERIFY(desktop::saveFigure(w, png));
-        QFile file(svg);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), desktop::figureSvg(w));
+        QFile file(svg), pngFile(png);
+        QVERIFY(file.open(QIODevice::ReadOnly) && pngFile.open(QIODevice::ReadOnly));
+        const QByteArray svgBytes = file.readAll();
+        QCOMPARE(svgBytes, desktop::figureSvg(w));
+        checkPicture(svgBytes, pngFile.readAll());
+        if (QTest::currentTestFailed()) return;
         const QImage image(png);
-        QVERIFY(!image.isNull());
-        QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 300);
         // Black lines on nothing: some pixels drawn, the corners clear.
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
         int drawn = 0;
@@ -145,6 +175,23 @@ class TestWorksheet : public QObject {
         QVERIFY2(info.contains("(A4)"), qPrintable(info));
         const QString text = run("pdftotext", {"-layout", pdf, "-"});
         QVERIFY2(text.contains("ΣΧΗμάτιος: ΤΡΑΠΕΖΙΟ"), qPrintable(text));
+        // The figure at its size: the page at 72 dpi, a pixel a point, its tallest run of
+        // inked rows the figure's height less its margins (12 points above and below).
+        run("pdftoppm", {"-r", "72", "-gray", "-png", "-singlefile", pdf, dir.filePath("page")});
+        const QImage page(dir.filePath("page.png"));
+        QVERIFY(!page.isNull());
+        int tallest = 0;
+        for (int y = 0, run = 0; y < page.height(); ++y) {
+            bool ink = false;
+            for (int x = 0; x < page.width() && !ink; ++x)
+                ink = qGray(page.pixel(x, y)) < 224;
+            run = ink ? run + 1 : 0;
+            tallest = std::max(tallest, run);
+        }
+        const double figurePt = inchesOf(desktop::figureSvg(w)).height() * 72;
+        QVERIFY2(std::abs(tallest - (figurePt - 24)) <= 3,
+                 qPrintable(
+                     QStringLiteral("%1 rows inked, the figure %2 pt").arg(tallest).arg(figurePt)));
         for (const QString& line : kValues.trimmed().split('\n')) {
             const QStringList parts = line.split('\t');
             QVERIFY2(

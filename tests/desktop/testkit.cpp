@@ -1,5 +1,8 @@
 #include "testkit.h"
 
+#include <QLocale>
+#include <clocale>
+
 namespace testkit {
 
 std::vector<desktop::DrawItem> drawnBy(const rt::Update& update, QRgb foreColour) {
@@ -56,6 +59,20 @@ bool shows(desktop::Form& form, const rt::Update& update, QString* why) {
         return false;
     }
     return true;
+}
+
+bool inTheLocaleToTry(QString* why) {
+    const QByteArray locale = qgetenv("SCHIMATIOS_LOCALE");
+    if (locale.isEmpty()) return true;
+    // The Greek locale's decimal comma, in the C library (which Qt set from the system's
+    // language as the application started) and in Qt's own idea of the system.
+    const char* c = std::localeconv()->decimal_point;
+    const QString qt = QLocale::system().decimalPoint();
+    if (QString::fromLatin1(c) == "," && qt == ",") return true;
+    *why = QStringLiteral("not run in %1: the C library's decimal point is '%2', Qt's '%3' (is "
+                          "the locale compiled into LOCPATH?)")
+               .arg(QString::fromLatin1(locale), QString::fromLatin1(c), qt);
+    return false;
 }
 
 } // namespace testkit

@@ -24,10 +24,11 @@ class RecordingServices : public desktop::Services {
     void runtimeError(const rt::RuntimeError& e) override { errors.push_back(e.number()); }
 };
 
-// A fresh program on the recording services, started on its menu.
+// A fresh program on the recording services, started on its menu, in the system's
+// language as the program's own main() starts it.
 struct Fixture {
     RecordingServices services;
-    desktop::Program program{services, "."};
+    desktop::Program program{services, desktop::systemDecimalSeparator()};
 
     Fixture() { program.start(); }
     ~Fixture() { settle(); }
@@ -171,6 +172,15 @@ std::vector<desktop::DrawItem> drawnBy(const rt::Update& update, QRgb foreColour
 // Boxes the update leaves alone are not looked at. On a mismatch `why` says where.
 bool shows(desktop::Form& form, const rt::Update& update, QString* why = nullptr);
 
+// The decimal separator Format writes in this run: the system's.
+inline QString sep() {
+    return QString::fromStdString(desktop::systemDecimalSeparator());
+}
+
+// Where a suite is run in a locale to try (SCHIMATIOS_LOCALE), that both Qt and the C
+// library took it, as they do on a PC that runs in it: false, and why, if not.
+bool inTheLocaleToTry(QString* why);
+
 // A QApplication set up as the program's, for the suites' main().
 #define TESTKIT_MAIN(TestClass)                                                                    \
     int main(int argc, char** argv) {                                                              \
@@ -178,6 +188,10 @@ bool shows(desktop::Form& form, const rt::Update& update, QString* why = nullptr
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         QApplication application(argc, argv);                                                      \
         desktop::setUpApplication(application);                                                    \
+        if (QString why; !testkit::inTheLocaleToTry(&why)) {                                       \
+            qCritical("%s", qPrintable(why));                                                      \
+            return 1;                                                                              \
+        }                                                                                          \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -51,3 +51,6 @@ export const SEGMENT_EL = [
   [777, 12345, "007,77", "123,45°", " .685833333333333 π rad", " 137.166666666667 βαθμοί"],
   [10000, 18000, "100,00", "180,00°", " 1 π rad", " 200 βαθμοί"],
 ];
+// The same in a language whose decimal separator is `sep`: only Format's boxes change.
+export const segmentIn = (sep) =>
+  SEGMENT_EL.map(([l, d, length, direction, ...rest]) => [l, d, length.replace(",", sep), direction.replace(",", sep), ...rest]);

@@ -72,6 +72,7 @@ Picture paperPicture(Form& form, Program& program) {
 std::string pngOf(const Picture& p) {
     Gdiplus::Bitmap bitmap(p.width, p.height, p.width * 4, PixelFormat32bppARGB,
                            reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(p.pixels.data())));
+    bitmap.SetResolution(rt::kPaperDpi, rt::kPaperDpi); // for paper: its size in the file
     IStream* stream = nullptr;
     if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream))) return {};
     const CLSID png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};

@@ -2,16 +2,22 @@
 // window opened from the menu, bars moved by thumb drags, arrows, trough clicks and keys,
 // the boxes read back as a user copies them (Ctrl+A, Ctrl+C) and compared with the texts
 // every edition's suites expect, the drawing looked at, back, the credits, the notice, the
-// end button and the close of a window.
+// end button and the close of a window; the worksheet's keys and the picture they copy and
+// save. Run twice: in C.UTF-8, and as a Greek school's PC runs (SCHIMATIOS_LOCALE): Wine's
+// user locale Greek, with its decimal comma, and the keyboard's Greek layout active.
 import assert from "node:assert/strict";
 import { execFileSync, spawn, spawnSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { after, before, test } from "node:test";
-import { CIRCLE, PARALLELOGRAM, RECTANGLE, SEGMENT_EL, SQUARE_EMB, SQUARE_PER, TRAPEZIUM, TRIANGLE_RIGHT } from "../../tests/expected.mjs";
+import { CIRCLE, PARALLELOGRAM, RECTANGLE, SQUARE_EMB, SQUARE_PER, TRAPEZIUM, TRIANGLE_RIGHT, segmentIn } from "../../tests/expected.mjs";
 
 const exe = process.env.SCHIMATIOS_EXE;
+const greek = process.env.SCHIMATIOS_LOCALE === "el_GR.UTF-8";
+const locale = greek ? "el_GR.UTF-8" : "C.UTF-8";
+// The letter keys as this keyboard sends them: on the Greek layout the C key types "ψ".
+const K = greek ? { a: "Greek_alpha", c: "Greek_psi", s: "Greek_sigma", p: "Greek_pi" } : { a: "a", c: "c", s: "s", p: "p" };
 const home = fs.mkdtempSync(path.join(os.tmpdir(), "schimatios-wine-"));
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 let env, xvfb, program;
@@ -22,13 +28,14 @@ function run(command, args, options = {}) {
 }
 
 before(async () => {
-  xvfb = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+  xvfb = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
                { stdio: ["ignore", "ignore", "ignore", "pipe"], detached: true });
   const display = await new Promise((resolve) => xvfb.stdio[3].once("data", (d) => resolve(":" + String(d).trim())));
-  // Greek, as a Greek school's Windows is: the decimal comma.
-  execFileSync("localedef", ["-i", "el_GR", "-f", "UTF-8", path.join(home, "el_GR.UTF-8")]);
+  // Greek, as a Greek school's Windows is: the decimal comma, the Greek keyboard.
+  if (greek) execFileSync("localedef", ["-i", "el_GR", "-f", "UTF-8", path.join(home, locale)]);
   env = { ...process.env, DISPLAY: display, WINEPREFIX: path.join(home, "wine"), WINEDEBUG: "-all",
-          WINEDLLOVERRIDES: "mscoree,mshtml=", LOCPATH: home, LANG: "el_GR.UTF-8", LC_ALL: "el_GR.UTF-8" };
+          WINEDLLOVERRIDES: "mscoree,mshtml=", LOCPATH: home, LANG: locale, LC_ALL: locale };
+  if (greek) run("setxkbmap", ["-layout", "gr,us"]);
   run("wineboot", ["-i"], { stdio: "ignore" });
   for (const line of run("wine", [process.env.SCHIMATIOS_DESIGNS]).split(/\r?\n/)) {
     const [form, control, kind, ...n] = line.split("\t");
@@ -46,7 +53,7 @@ after(() => {
 });
 
 const start = async () => {
-  program = spawn("wine", [exe], { env, stdio: "ignore" });
+  program = spawn("wine", [exe], { env, stdio: "ignore", cwd: home }); // where a file is saved
   return waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
 };
 
@@ -98,7 +105,7 @@ async function box(win, form, name) {
   // A mark on the clipboard first: Wine takes the X selection a moment after the copy.
   const mark = "\u2205";
   execFileSync("xclip", ["-selection", "clipboard", "-i"], { env, input: mark, stdio: ["pipe", "ignore", "ignore"] });
-  await key("ctrl+a", "ctrl+c");
+  await key(`ctrl+${K.a}`, `ctrl+${K.c}`);
   for (let i = 0; i < 50; ++i) {
     let text = mark;
     try { text = run("xclip", ["-o", "-selection", "clipboard", "-t", "UTF8_STRING"], { stdio: ["ignore", "pipe", "ignore"] }); } catch { /* between owners */ }
@@ -280,10 +287,10 @@ test("the rectangle, the angle, the oblique parallelogram and the right triangle
   await back(t, "Formtri", "Command1");
 });
 
-test("the segment under the Greek language: long bars, Ctrl steps a tenth", async () => {
+test("the segment in the system's language: long bars, Ctrl steps a tenth", async () => {
   const menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
   const s = await openFigure(menu, "Command7", "ΕΥΘΥΓΡΑΜΜΟ");
-  for (const [length, direction, ...texts] of SEGMENT_EL.slice(0, 3)) {
+  for (const [length, direction, ...texts] of segmentIn(greek ? "," : ".").slice(0, 3)) {
     await setBar(s, "Formline", "hsbmhkos", length);
     await setBar(s, "Formline", "hsbdief", direction);
     assert.deepEqual(await boxes(s, "Formline", ["txtmhkos", "txtdief", "txtdief3", "txtdief4"]), texts);
@@ -291,6 +298,84 @@ test("the segment under the Greek language: long bars, Ctrl steps a tenth", asyn
   // "φ:" above the direction bar, inside the wide box of the label "ΜΗΚΟΣ:" made before it.
   assert.ok(inkIn(s, 600, 0, 840, 240) > 10, "φ: shown");
   await back(s, "Formline", "Command1");
+});
+
+// What the clipboard holds of a type, as bytes, asked as a program pasting asks: first
+// which types it holds, then for one of them. (Wine gives out a registered format such as
+// image/svg+xml only to a program that asked for the types first.)
+async function clipboardOf(type) {
+  const xclip = (target) => execFileSync("xclip", ["-o", "-selection", "clipboard", "-t", target], { env, stdio: ["ignore", "pipe", "ignore"] });
+  for (let i = 0; i < 50; ++i) {
+    try {
+      if (String(xclip("TARGETS")).split("\n").includes(type)) return xclip(type);
+    } catch { /* between owners */ }
+    await sleep(100);
+  }
+  throw new Error(`no ${type} on the clipboard`);
+}
+// A picture for paper as any program reads it: the SVG as XML with its size in points, the
+// PNG decoded at that size at 300 dpi. Its size in inches.
+function paperPicture(svg, png) {
+  const files = [["picture.svg", svg], ["picture.png", png]].filter(([, bytes]) => bytes)
+    .map(([name, bytes]) => { fs.writeFileSync(path.join(home, name), bytes); return path.join(home, name); });
+  const r = spawnSync("python3", [path.join(path.dirname(new URL(import.meta.url).pathname), "../../tests/paper-picture.py"), ...files],
+                      { encoding: "utf8" });
+  assert.equal(r.status, 0, r.stdout + r.stderr);
+  return r.stdout.trim().split(" ").map(Number);
+}
+// Keys pressed on a window, the pointer on it (the keyboard follows the pointer).
+async function keysOn(win, ...keys) {
+  xdo("mousemove", win.x + Math.round(win.w / 2), win.y + 4);
+  await key(...keys);
+}
+
+test("the worksheet's keys: Ctrl+C copies a picture any program reads, Ctrl+S saves it, Ctrl+P prints", async () => {
+  const menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  const sq = await openFigure(menu, "Command2", "ΤΕΤΡΑΓΩΝΟ");
+  await setBar(sq, "Formt", "hsbpleyra", 3);
+  // Something else on the clipboard first: text, from another program.
+  execFileSync("xclip", ["-selection", "clipboard", "-i"], { env, input: "\u2205", stdio: ["pipe", "ignore", "ignore"] });
+  await keysOn(sq, `ctrl+${K.c}`);
+  const svg = await clipboardOf("image/svg+xml");
+  // The side of 3 is 900 twips, 0.625 in; the picture that, its letters and its margins:
+  // 1572.58 × 1730 twips.
+  const [w, h] = paperPicture(svg, await clipboardOf("image/png"));
+  assert.ok(Math.abs(w - 1572.58 / 1440) < 0.001 && Math.abs(h - 1730 / 1440) < 0.001, `${w} × ${h} in`);
+  assert.equal(String(await clipboardOf("UTF8_STRING")).replace(/\r/g, "").split("\n")[0], "ΠΛΕΥΡΑ α:\t3");
+  // Ctrl+S: the save dialog, in the folder the program was started in; a name typed, saved
+  // as SVG.
+  await keysOn(sq, `ctrl+${K.s}`);
+  const dialog = await waitWindow("Αποθήκευση εικόνας");
+  await keysOn(dialog, `ctrl+${K.a}`, "BackSpace");
+  xdo("type", "--delay", 40, "saved");
+  await key("Return");
+  const saved = path.join(home, "saved.svg");
+  for (let i = 0; i < 50 && !fs.existsSync(saved); ++i) await sleep(100);
+  await waitWindow("Αποθήκευση εικόνας", false);
+  assert.deepEqual(paperPicture(fs.readFileSync(saved)), [w, h]);
+  // Ctrl+P: the print dialog (Wine has no printer: it says so, in a window of its own
+  // language's title, and Return closes it).
+  const shown = () => run("xdotool", ["search", "--onlyvisible", "--name", "."]).trim().split("\n");
+  const before = shown();
+  await keysOn(sq, `ctrl+${K.p}`);
+  let print;
+  for (let i = 0; i < 50 && !print; ++i, await sleep(100)) print = shown().find((id) => !before.includes(id));
+  assert.ok(print, "a print window");
+  const g = run("xdotool", ["getwindowgeometry", "--shell", print]);
+  const [px, py] = ["X", "Y"].map((k) => Number(new RegExp(`${k}=(\\d+)`).exec(g)[1]));
+  await keysOn({ x: px, y: py, w: 40 }, "Return");
+  for (let i = 0; i < 50 && shown().includes(print); ++i) await sleep(100);
+  assert.ok(!shown().includes(print), "the print window closed");
+  // Ctrl − and Ctrl 0 on this keyboard: smaller than at Ctrl +, back as it was.
+  await keysOn(sq, "ctrl+plus");
+  const big = await waitWindow("ΤΕΤΡΑΓΩΝΟ", true, (win) => win.w > sq.w);
+  await keysOn(big, "ctrl+minus");
+  await waitWindow("ΤΕΤΡΑΓΩΝΟ", true, (win) => win.w === sq.w);
+  await keysOn(sq, "ctrl+plus");
+  await waitWindow("ΤΕΤΡΑΓΩΝΟ", true, (win) => win.w > sq.w);
+  await keysOn(big, "ctrl+0");
+  await waitWindow("ΤΕΤΡΑΓΩΝΟ", true, (win) => win.w === sq.w);
+  await back(sq, "Formt", "Command2");
 });
 
 test("the credits, then the end button ends the program; a window's close ends it too", async () => {

@@ -148,6 +148,12 @@ function closeMenu(focusBack) {
   if (focusBack && focusBack.isConnected) focusBack.focus();
 }
 
+// The letter a Ctrl shortcut's key stands for: the Latin letter it types, as on any Latin
+// layout; where it types another script's letter, the key's place (the C key of a Greek
+// keyboard types "ψ", and Ctrl with it copies).
+const shortcutLetter = (e) =>
+  /^[a-z]$/i.test(e.key) ? e.key.toLowerCase() : /^Key[A-Z]$/.test(e.code) ? e.code.slice(3).toLowerCase() : "";
+
 // The worksheet commands of a figure window: its keys, and its menu on the drawing.
 export function attachWorksheet(form) {
   const names = form.shell.core.program.worksheet;
@@ -161,7 +167,7 @@ export function attachWorksheet(form) {
     return [r.left + r.width / 2, r.top + r.height / 2];
   };
   form.el.addEventListener("keydown", (e) => {
-    const key = e.key.toLowerCase();
+    const key = shortcutLetter(e);
     if ((e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey && ["c", "s", "p"].includes(key)) {
       const box = document.activeElement;
       const selected = box && box.tagName === "INPUT" && box.selectionStart !== box.selectionEnd;

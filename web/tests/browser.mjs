@@ -11,8 +11,10 @@ export const html = path.resolve(process.env.SCHIMATIOS_HTML ||
 export const fileUrl = url.pathToFileURL(html).href;
 export const engine = process.env.ENGINE || "chromium";
 
-export async function launch() {
-  const browser = await launchEngine(engine);
+// `options.keyboard`: keyboard layouts ("gr,us") on an X server of the browser's own, its
+// display `browser.display`.
+export async function launch(options = {}) {
+  const browser = await launchEngine(engine, options);
   browser.engine = engine;
   return browser;
 }

@@ -42,6 +42,27 @@ const clipboard = (page) => page.waitForFunction(async () => {
   return Object.keys(out).length ? out : null;
 });
 
+// A picture for paper as any program reads it (the page opens in Greek, el-GR): the SVG an
+// XML document whose root gives its width and height in points, the PNG decoding to that
+// size at 300 dpi. Its size in inches.
+async function paperPicture(page, svg, png) {
+  const got = await page.evaluate(async ([text, base64]) => {
+    const doc = new DOMParser().parseFromString(text, "image/svg+xml");
+    if (doc.querySelector("parsererror")) return { error: doc.querySelector("parsererror").textContent };
+    const root = doc.documentElement;
+    const inches = ["width", "height"].map((a) => (/^[0-9]+(\.[0-9]+)?pt$/.test(root.getAttribute(a)) ? parseFloat(root.getAttribute(a)) / 72 : null));
+    if (!base64) return { root: root.localName, inches };
+    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    const bitmap = await createImageBitmap(new Blob([bytes], { type: "image/png" }));
+    return { root: root.localName, inches, png: [bitmap.width, bitmap.height] };
+  }, [svg, png ? png.toString("base64") : null]);
+  assert.equal(got.error, undefined, got.error);
+  assert.equal(got.root, "svg");
+  assert.ok(got.inches.every((n) => n > 0.5), JSON.stringify(got.inches));
+  if (png) assert.deepEqual(got.png, got.inches.map((n) => Math.round(n * 300)));
+  return got.inches;
+}
+
 const chromiumOnly = engine !== "chromium" && "only Chromium's driver grants a page the clipboard";
 
 test("Ctrl+C puts the figure and the values on the clipboard", { skip: chromiumOnly }, async () => {
@@ -55,8 +76,8 @@ test("Ctrl+C puts the figure and the values on the clipboard", { skip: chromiumO
   assert.match(held["image/svg+xml"], /<svg [^]*<line [^]*<path [^]*<\/svg>/);
   assert.doesNotMatch(held["image/svg+xml"], /#0000ff|#ffffff/, "for paper: black on nothing");
   // The PNG at 300 dpi of the picture's size in points.
-  const [w, h] = /width="([0-9.]+)pt" height="([0-9.]+)pt"/.exec(held["image/svg+xml"]).slice(1).map(Number);
-  assert.deepEqual(held["image/png"], [Math.round((w / 72) * 300), Math.round((h / 72) * 300)]);
+  const inches = await paperPicture(page, held["image/svg+xml"]);
+  assert.deepEqual(held["image/png"], inches.map((n) => Math.round(n * 300)));
   // With a box's text selected, Ctrl+C copies that text, as ever.
   await page.evaluate(() => {
     const box = document.querySelector('[data-form="Formtra"] [data-control="emb"]');
@@ -109,6 +130,9 @@ test("Ctrl+S downloads the figure, named after the window", { skip: engine === "
     assert.ok(fs.existsSync(saved), `${file} not among ${fs.readdirSync(browser.downloads)}`);
     check(fs.readFileSync(saved));
   }
+  // Both as any program reads them: the PNG the SVG's size at 300 dpi.
+  await paperPicture(page, fs.readFileSync(path.join(browser.downloads, "ΤΡΑΠΕΖΙΟ.svg"), "utf8"),
+                     fs.readFileSync(path.join(browser.downloads, "ΤΡΑΠΕΖΙΟ.png")));
   await page.close();
 });
 

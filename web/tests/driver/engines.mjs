@@ -63,17 +63,33 @@ const stopped = (child) => new Promise((resolve) => {
 
 const subscriptions = { events: ["log.entryAdded", "network.beforeRequestSent"] };
 
-async function chromium() {
+// An X server of a test's own, with the keyboard layouts asked for (kept: the server is
+// not reset when setxkbmap, its only client so far, leaves); its display.
+async function xServer(layouts) {
+  const xvfb = start("Xvfb", ["-displayfd", "3", "-screen", "0", "3840x2400x24", "-nolisten", "tcp", "-noreset"],
+                     { stdio: ["ignore", "ignore", "ignore", "pipe"] });
+  const display = await new Promise((resolve, reject) => {
+    xvfb.stdio[3].once("data", (d) => resolve(":" + String(d).trim()));
+    xvfb.once("exit", (code) => reject(new Error(`Xvfb ended with ${code}`)));
+  });
+  if (layouts) execFileSync("setxkbmap", ["-layout", layouts], { env: { ...process.env, DISPLAY: display } });
+  return { xvfb, display };
+}
+
+// `keyboard`: the browser shown on an X server of its own with these keyboard layouts
+// ("gr,us"), for keys pressed as a keyboard sends them; headless otherwise.
+async function chromium({ keyboard } = {}) {
   const port = await freePort();
+  const x = keyboard ? await xServer(keyboard) : null;
   const driver = start(process.env.CHROMEDRIVER || "/usr/bin/chromedriver", [`--port=${port}`],
-                       { stdio: "ignore" });
+                       { stdio: "ignore", env: x ? { ...process.env, DISPLAY: x.display } : process.env });
   const base = `http://127.0.0.1:${port}`;
   await ready(base, driver);
   const session = await request(base, "POST", "/session", { capabilities: { alwaysMatch: {
     browserName: "chrome", webSocketUrl: true,
     "goog:chromeOptions": {
       binary: process.env.CHROMIUM || "/usr/bin/chromium",
-      args: ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
+      args: [...(x ? [] : ["--headless=new"]), "--no-sandbox", "--disable-gpu", "--disable-background-networking",
              "--disable-component-update", "--disable-sync", "--no-first-run", "--disable-quic",
              "--autoplay-policy=no-user-gesture-required"],
     },
@@ -83,6 +99,7 @@ async function chromium() {
   const downloads = fs.mkdtempSync(path.join(os.tmpdir(), "schimatios-downloads-"));
   return {
     downloads,
+    display: x?.display,
     async newTab(options) {
       const tab = await BiDiTab.open(bidi, options);
       // The DevTools protocol beside BiDi, for what only Chromium can do (slow its CPU,
@@ -99,12 +116,13 @@ async function chromium() {
       bidi.close();
       await request(base, "DELETE", `/session/${session.sessionId}`).catch(() => {});
       await stopped(driver);
+      if (x) await stopped(x.xvfb);
       fs.rmSync(downloads, { recursive: true, force: true });
     },
   };
 }
 
-async function firefox() {
+async function firefox({ keyboard } = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), "schimatios-firefox-"));
   const downloads = fs.mkdtempSync(path.join(os.tmpdir(), "schimatios-downloads-"));
   // The driver's own recommended preferences keep it off the network; these keep the
@@ -120,9 +138,10 @@ async function firefox() {
     'user_pref("toolkit.telemetry.reportingpolicy.firstRun", false);',
     'user_pref("media.autoplay.default", 0);',
   ].join("\n"));
+  const x = keyboard ? await xServer(keyboard) : null;
   const child = start(process.env.FIREFOX || "/usr/bin/firefox-esr",
-                      ["--headless", "--no-remote", "--remote-debugging-port=0", "--profile", profile],
-                      { stdio: ["ignore", "ignore", "pipe"] });
+                      [...(x ? [] : ["--headless"]), "--no-remote", "--remote-debugging-port=0", "--profile", profile],
+                      { stdio: ["ignore", "ignore", "pipe"], env: x ? { ...process.env, DISPLAY: x.display } : process.env });
   const url = await new Promise((resolve, reject) => {
     let said = "";
     child.stderr.on("data", (d) => {
@@ -137,11 +156,13 @@ async function firefox() {
   await bidi.send("session.subscribe", subscriptions);
   return {
     downloads,
+    display: x?.display,
     newTab: (options) => BiDiTab.open(bidi, options),
     async close() {
       await bidi.send("browser.close", {}).catch(() => {});
       bidi.close();
       await stopped(child);
+      if (x) await stopped(x.xvfb);
       fs.rmSync(profile, { recursive: true, force: true });
       fs.rmSync(downloads, { recursive: true, force: true });
     },
@@ -159,14 +180,9 @@ export function unsupported(engine, { width, deviceScaleFactor = 1 }) {
 
 // WebKitGTK takes its language from the C library's locale and its device pixel ratio from
 // GDK's scale: one driver for each pair, the locale compiled into a folder of its own.
-async function webkit() {
+async function webkit({ keyboard } = {}) {
   const home = fs.mkdtempSync(path.join(os.tmpdir(), "schimatios-webkit-"));
-  const xvfb = start("Xvfb", ["-displayfd", "3", "-screen", "0", "3840x2400x24", "-nolisten", "tcp"],
-                     { stdio: ["ignore", "ignore", "ignore", "pipe"] });
-  const display = await new Promise((resolve, reject) => {
-    xvfb.stdio[3].once("data", (d) => resolve(":" + String(d).trim()));
-    xvfb.once("exit", (code) => reject(new Error(`Xvfb ended with ${code}`)));
-  });
+  const { xvfb, display } = await xServer(keyboard);
   const minibrowser = fs.readdirSync("/usr/lib", { withFileTypes: true })
     .map((d) => path.join("/usr/lib", d.name, "webkit2gtk-4.1", "MiniBrowser"))
     .find((p) => fs.existsSync(p));
@@ -193,6 +209,7 @@ async function webkit() {
   // one that follows another closely.
   const windows = new Map();
   return {
+    display,
     async newTab(options) {
       const reason = unsupported("webkit", options);
       if (reason) throw new Error(reason);
@@ -221,8 +238,8 @@ async function webkit() {
   };
 }
 
-export function launchEngine(engine) {
+export function launchEngine(engine, options = {}) {
   const launchers = { chromium, firefox, webkit };
   if (!launchers[engine]) throw new Error(`no engine "${engine}": ${ENGINES.join(", ")}`);
-  return launchers[engine]();
+  return launchers[engine](options);
 }

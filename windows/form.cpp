@@ -96,9 +96,7 @@ void Form::load(Form* inPlaceOf) {
     const DWORD style =
         (main ? WS_OVERLAPPEDWINDOW : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU) | WS_CLIPCHILDREN;
     // The credits and the notice stay above the window being worked.
-    HWND owner = nullptr;
-    if (!main)
-        if (HWND active = GetActiveWindow(); active && active != hwnd_) owner = active;
+    const HWND owner = main ? nullptr : program_.worked();
     hwnd_ = CreateWindowExW(main ? 0 : WS_EX_DLGMODALFRAME, kWindowClass, wide(d.caption).c_str(),
                             style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, owner, nullptr,
                             program_.instance(), nullptr);
@@ -206,6 +204,7 @@ void Form::show(Form* inPlaceOf) {
     const bool fresh = !loaded();
     if (fresh) load(inPlaceOf);
     ShowWindow(hwnd_, SW_SHOW);
+    program_.formShown(*this);
     SetForegroundWindow(hwnd_);
     SetActiveWindow(hwnd_);
     if (fresh)
@@ -218,6 +217,7 @@ void Form::show(Form* inPlaceOf) {
 
 void Form::unload() {
     if (!loaded()) return;
+    program_.formUnloading(*this);
     HWND hwnd = hwnd_;
     hwnd_ = nullptr;
     focus_ = nullptr;

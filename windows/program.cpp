@@ -93,6 +93,33 @@ Form& Program::form(std::string_view name) {
     return *found->second;
 }
 
+HWND Program::worked() const {
+    return worked_ && worked_->loaded() ? worked_->hwnd() : nullptr;
+}
+
+void Program::formShown(Form& form) {
+    if (form.design().kind != rt::FormKind::Main) return;
+    worked_ = &form;
+    keepDialogsAbove(form.hwnd());
+}
+
+void Program::formUnloading(Form& form) {
+    if (form.design().kind != rt::FormKind::Main) return;
+    if (worked_ == &form) {
+        worked_ = nullptr;
+        for (auto& [name, f] : forms_)
+            if (f.get() != &form && f->loaded() && f->design().kind == rt::FormKind::Main)
+                worked_ = f.get();
+    }
+    keepDialogsAbove(worked());
+}
+
+void Program::keepDialogsAbove(HWND owner) {
+    for (auto& [name, f] : forms_)
+        if (f->loaded() && f->design().kind != rt::FormKind::Main)
+            SetWindowLongPtrW(f->hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+}
+
 void Program::formUnloaded() {
     for (auto& [name, f] : forms_)
         if (f->loaded()) return;

@@ -24,6 +24,14 @@ class Program {
     int run();
 
     Form& form(std::string_view name);
+    // The window being worked: the menu or figure window shown last and still loaded; null
+    // before the first. The credits and the notice stand above it (they are its owned
+    // windows), whichever window replaces which.
+    HWND worked() const;
+    void formShown(Form& form);
+    // Before a window goes: its dialogs pass to another window, or stand alone, rather than
+    // go with it (Windows destroys owned windows with their owner).
+    void formUnloading(Form& form);
     // The program ends when no form is left loaded.
     void formUnloaded();
     void end();
@@ -46,6 +54,7 @@ class Program {
 
   private:
     bool keyDown(MSG& msg);
+    void keepDialogsAbove(HWND owner);
 
     HINSTANCE instance_;
     std::string separator_;
@@ -53,6 +62,7 @@ class Program {
     std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;
     std::map<int, HFONT> fonts_;
     std::map<std::string, HBITMAP> pictures_;
+    Form* worked_ = nullptr;
     double zoom_ = 1;
     int result_ = 0;
 };

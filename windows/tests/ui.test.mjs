@@ -378,6 +378,32 @@ test("the worksheet's keys: Ctrl+C copies a picture any program reads, Ctrl+S sa
   await back(sq, "Formt", "Command2");
 });
 
+test("the credits stay above the window being worked, from the menu to a figure and back", async () => {
+  let menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  const c = rect(menu, "Form1", "Command9");
+  await click(c.x + c.w / 2, c.y + c.h / 2);
+  let credits = await waitWindow("ΔΗΜΙΟΥΡΓΟΣ");
+  // Out of the way of the menu's buttons (no window manager: the program's own place kept).
+  xdo("windowmove", credits.id, 0, 0);
+  credits = await waitWindow("ΔΗΜΙΟΥΡΓΟΣ", true, (w) => w.x === 0);
+  // The menu gives way to the square, and the square to the menu: the credits stay.
+  const sq = await openFigure(menu, "Command2", "ΤΕΤΡΑΓΩΝΟ");
+  assert.ok(await waitWindow("ΔΗΜΙΟΥΡΓΟΣ"), "the credits over the square");
+  menu = await back(sq, "Formt", "Command2");
+  assert.ok(await waitWindow("ΔΗΜΙΟΥΡΓΟΣ"), "the credits over the menu again");
+  // Closed by their button, and opened again by the menu's.
+  const close = rect(credits, "Formd", "Command1(1)");
+  await click(close.x + close.w / 2, close.y + close.h / 2);
+  assert.equal(await waitWindow("ΔΗΜΙΟΥΡΓΟΣ", false), null);
+  const again = rect(menu, "Form1", "Command9");
+  await click(again.x + again.w / 2, again.y + again.h / 2);
+  credits = await waitWindow("ΔΗΜΙΟΥΡΓΟΣ");
+  const close2 = rect(credits, "Formd", "Command1(1)");
+  await click(close2.x + close2.w / 2, close2.y + close2.h / 2);
+  assert.equal(await waitWindow("ΔΗΜΙΟΥΡΓΟΣ", false), null);
+  assert.ok(await waitWindow("ΕΥΚΛΕΙΔΕΙΑ"), "the menu still there");
+});
+
 test("the credits, then the end button ends the program; a window's close ends it too", async () => {
   const menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
   const c = rect(menu, "Form1", "Command9");

@@ -126,7 +126,12 @@ test("Ctrl+S downloads the figure, named after the window", { skip: engine === "
     await page.keyboard.press("Enter");
     const saved = path.join(browser.downloads, file);
     await page.waitForFunction(() => true); // (a round trip)
-    for (let i = 0; i < 100 && !fs.existsSync(saved); ++i) await page.waitForTimeout(50);
+    // (The browser makes the file first and writes it after: until it has its bytes.)
+    const size = () => (fs.existsSync(saved) ? fs.statSync(saved).size : 0);
+    for (let i = 0, last = -1; i < 100 && !(size() > 0 && size() === last); ++i) {
+      last = size();
+      await page.waitForTimeout(100);
+    }
     assert.ok(fs.existsSync(saved), `${file} not among ${fs.readdirSync(browser.downloads)}`);
     check(fs.readFileSync(saved));
   }

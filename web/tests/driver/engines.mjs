@@ -66,7 +66,8 @@ const subscriptions = { events: ["log.entryAdded", "network.beforeRequestSent"] 
 // An X server of a test's own, with the keyboard layouts asked for (kept: the server is
 // not reset when setxkbmap, its only client so far, leaves); its display.
 async function xServer(layouts) {
-  const xvfb = start("Xvfb", ["-displayfd", "3", "-screen", "0", "3840x2400x24", "-nolisten", "tcp", "-noreset"],
+  const xvfb = start("Xvfb", ["-displayfd", "3", "-screen", "0", "3840x2400x24", "-nolisten", "tcp",
+                             ...(layouts ? ["-noreset"] : [])],
                      { stdio: ["ignore", "ignore", "ignore", "pipe"] });
   const display = await new Promise((resolve, reject) => {
     xvfb.stdio[3].once("data", (d) => resolve(":" + String(d).trim()));

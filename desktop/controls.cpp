@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "interaction.h"
 #include "spoken.h"
 #include "surface.h"
 
@@ -18,9 +19,9 @@ namespace {
 void paintFocusRing(QWidget* widget) {
     if (!widget->hasFocus()) return;
     const auto* surface = qobject_cast<const Surface*>(widget->window());
-    const qreal width = 2 * std::max(1.0, std::round(surface ? surface->scale() : 1.0));
+    const qreal width = rt::focusRingWidth(surface ? surface->scale() : 1.0);
     QPainter painter(widget);
-    painter.setPen(QPen(QColor(255, 200, 0), width));
+    painter.setPen(QPen(QColor::fromRgb(rt::kFocusRingColour), width));
     painter.setBrush(Qt::NoBrush);
     const qreal half = width / 2;
     painter.drawRect(QRectF(widget->rect()).adjusted(half, half, -half, -half));
@@ -68,22 +69,6 @@ void ScrollBar::setUnit(rt::BarUnit unit, std::string decimalSeparator) {
 
 QString ScrollBar::spokenValue() const {
     return QString::fromStdString(rt::spokenValue(unit_, value(), separator_));
-}
-
-void ScrollBar::keyPressEvent(QKeyEvent* event) {
-    const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    const int key = event->key();
-    // Ctrl with any arrow or Page Up/Down: a tenth of the range, Left as Up (Qt's own
-    // vertical bar would take Ctrl+Left and Ctrl+Right the other way round, by one).
-    const bool towardsMin = key == Qt::Key_Up || key == Qt::Key_Left || key == Qt::Key_PageUp;
-    const bool towardsMax = key == Qt::Key_Down || key == Qt::Key_Right || key == Qt::Key_PageDown;
-    if (ctrl && (towardsMin || towardsMax)) {
-        const int step = rt::tenthOfRange(minimum(), maximum());
-        setValue(value() + (towardsMin ? -step : step)); // clamped to the range
-        event->accept();
-        return;
-    }
-    QScrollBar::keyPressEvent(event);
 }
 
 void ScrollBar::valueMoved() {
@@ -200,13 +185,6 @@ void PictureButton::setZoom(double scale) {
 void PictureButton::paintEvent(QPaintEvent* event) {
     QPushButton::paintEvent(event);
     paintFocusRing(this);
-}
-
-void PictureButton::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Enter || event->key() == Qt::Key_Return)
-        click();
-    else
-        QPushButton::keyPressEvent(event);
 }
 
 } // namespace desktop

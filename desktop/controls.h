@@ -33,8 +33,6 @@ class ScrollBar : public QScrollBar {
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    // The designed keys, and Ctrl with the arrows or Page Up/Down: a tenth of the range.
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void valueMoved();
@@ -85,8 +83,6 @@ class PictureButton : public QPushButton {
     void setZoom(double scale);
 
   protected:
-    // Enter and Return press the focused button, as Space does.
-    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

@@ -1,15 +1,16 @@
 #include "form.h"
 
+#include "keys.h"
 #include "worksheet.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QScreen>
-#include <QShortcut>
 #include <QStyleOptionSlider>
 #include <algorithm>
 #include <cmath>
@@ -63,14 +64,14 @@ class ZoomStyle : public QProxyStyle {
 };
 
 namespace {
-int scaled(int twips, double scale) {
-    return static_cast<int>(std::lround(twips * scale / rt::kTwipsPerPixel));
+QRect rect(const rt::PixelRect& r) {
+    return {r.x, r.y, r.width, r.height};
 }
 } // namespace
 
-Form::Form(Shell& shell, const rt::FormClass& formClass) : shell_(shell), class_(formClass) {
+Form::Form(Shell& shell, const rt::FormClass& formClass)
+    : shell_(shell), class_(formClass), rest_(formClass.design) {
     restTimer_.setSingleShot(true);
-    restTimer_.setInterval(rt::kRestMs);
     connect(&restTimer_, &QTimer::timeout, this, &Form::barRested);
 }
 
@@ -93,16 +94,9 @@ void Form::load() {
     // there is none yet.
     if (!design().figure.empty()) window->setAccessibleDescription(qs(rt::describeEmpty(design())));
 
-    // Labels first: they lie beneath every other control they overlap.
-    std::vector<const ControlDesign*> order;
-    for (const auto& c : design().controls)
-        if (c.kind == ControlKind::Label) order.push_back(&c);
-    for (const auto& c : design().controls)
-        if (c.kind != ControlKind::Label) order.push_back(&c);
-
+    // From the bottom up: a widget made later lies above those before it.
     controls_.clear();
-    std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlDesign* c : order) {
+    for (const ControlDesign* c : rt::stackingOrder(design())) {
         QWidget* widget = nullptr;
         switch (c->kind) {
         case ControlKind::Label:
@@ -135,36 +129,14 @@ void Form::load() {
         if (const std::string name = rt::spokenName(*c); !name.empty())
             widget->setAccessibleName(qs(name));
         controls_.insert(qs(c->name), widget);
-        if (c->kind != ControlKind::Label) tabOrder.emplace_back(c->tabIndex, widget);
+        if (c->kind != ControlKind::Label) widget->installEventFilter(this);
     }
-    std::sort(tabOrder.begin(), tabOrder.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    if (!tabOrder.empty()) tabOrder.front().second->setFocus();
-
-    // Ctrl + (or =), Ctrl − and Ctrl 0, on the main keys and the keypad, in every window.
-    const std::pair<QKeyCombination, int> zoomKeys[] = {
-        {Qt::CTRL | Qt::Key_Plus, 1},
-        {Qt::CTRL | Qt::Key_Equal, 1},
-        {Qt::CTRL | Qt::Key_Minus, -1},
-        {Qt::CTRL | Qt::Key_0, 0},
-        {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus, 1},
-        {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus, -1},
-        {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0, 0}};
-    for (const auto& [keys, step] : zoomKeys)
-        connect(new QShortcut(QKeySequence(keys), window), &QShortcut::activated, this,
-                [this, step = step] { shell_.stepZoom(step); });
-
-    // A dialog and the notice close with Escape too, as their own button closes them.
-    if (design().kind != rt::FormKind::Main)
-        for (const ControlDesign& c : design().controls)
-            if (c.kind == ControlKind::Button) {
-                auto* button = qobject_cast<QAbstractButton*>(controls_.value(qs(c.name)));
-                connect(new QShortcut(QKeySequence(Qt::Key_Escape), window), &QShortcut::activated,
-                        button, &QAbstractButton::click);
-                break;
-            }
+    window->installEventFilter(this);
+    // Tab order for a screen reader's own walk; the keys walk it as the core says.
+    const auto order = rt::tabOrder(design());
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(control(order[i - 1]->name), control(order[i]->name));
+    if (const ControlDesign* first = rt::firstFocus(design())) control(first->name)->setFocus();
 
     window_ = window;
     if (!design().figure.empty()) attachWorksheet(*this); // copy, save and print the figure
@@ -187,13 +159,11 @@ void Form::sizeWindow(QSize size) {
 }
 
 QSize Form::zoomedSize(double zoom) const {
-    return {scaled(design().width, zoom), scaled(design().height, zoom)};
+    return rect(rt::zoomedClient(design(), zoom)).size();
 }
 
 double Form::fittingZoom() const {
-    for (auto step = std::rbegin(kZoomSteps); step != std::rend(kZoomSteps); ++step)
-        if (*step <= shell_.zoom() && fitsAt(*step)) return *step;
-    return 1;
+    return rt::openingZoom(rt::kZoomSteps, shell_.zoom(), [this](double z) { return fitsAt(z); });
 }
 
 bool Form::fitsAt(double zoom) const {
@@ -216,37 +186,25 @@ void Form::applyZoom() {
     const QSize size = zoomedSize(zoom_);
     // The window grows and shrinks about its middle, and stays on its screen.
     const QRect before = window_->frameGeometry();
-    const QSize margins = before.size() - window_->size();
-    QRect frame(QPoint(), size + margins);
-    frame.moveCenter(before.center());
-    if (const QScreen* screen = window_->screen()) {
-        const QRect available = screen->availableGeometry();
-        frame.moveLeft(std::max(available.left(),
-                                std::min(frame.left(), available.right() + 1 - frame.width())));
-        frame.moveTop(std::max(available.top(),
-                               std::min(frame.top(), available.bottom() + 1 - frame.height())));
-    }
+    const QSize frame = size + before.size() - window_->size();
+    const QRect available =
+        window_->screen() ? window_->screen()->availableGeometry() : QRect(QPoint(), frame);
+    const rt::PixelRect at = rt::resizedOnScreen(
+        {before.x(), before.y(), before.width(), before.height()}, frame.width(), frame.height(),
+        {available.x(), available.y(), available.width(), available.height()});
     sizeWindow(size);
-    window_->move(frame.topLeft());
+    window_->move(at.x, at.y);
     layOut();
 }
 
 void Form::layOut() {
     if (!isLoaded()) return;
-    const QSize size = window_->size();
-    const QSize designSize = zoomedSize(1);
-    const double scale = size == zoomedSize(zoom_)
-                             ? zoom_
-                             : std::min(double(size.width()) / designSize.width(),
-                                        double(size.height()) / designSize.height());
-    if (scale <= 0) return;
-    const QSize shown = zoomedSize(scale);
-    const QPoint origin((size.width() - shown.width()) / 2, (size.height() - shown.height()) / 2);
-    window_->setZoom(scale, origin);
+    const rt::Fit fit = rt::fitDesign(design(), window_->width(), window_->height(), zoom_);
+    const double scale = fit.scale;
+    window_->setZoom(scale, QPoint(fit.x, fit.y));
     // The same face at a proportional size, rounded down so that every caption still fits.
     QFont font = QApplication::font();
-    if (scale != 1 && font.pixelSize() > 0)
-        font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale + 1e-9)));
+    if (scale != 1 && font.pixelSize() > 0) font.setPixelSize(rt::fontPixels(scale));
     if (window_->font() != font) window_->setFont(font);
     if (scale != 1 && !barStyle_) {
         barStyle_ = new ZoomStyle; // deleted with the window, after its bars
@@ -255,8 +213,7 @@ void Form::layOut() {
     if (barStyle_) barStyle_->scale = scale;
     for (const ControlDesign& c : design().controls) {
         QWidget* widget = control(c.name);
-        widget->setGeometry(origin.x() + scaled(c.left, scale), origin.y() + scaled(c.top, scale),
-                            scaled(c.width, scale), scaled(c.height, scale));
+        widget->setGeometry(rect(fit.place(c)));
         if (auto* button = qobject_cast<PictureButton*>(widget)) button->setZoom(scale);
         if (auto* box = qobject_cast<TextBox*>(widget)) box->setZoom(scale);
         if (auto* bar = qobject_cast<ScrollBar*>(widget); bar && barStyle_) {
@@ -308,7 +265,7 @@ void Form::unload() {
     Surface* window = window_;
     window_ = nullptr;
     controls_.clear();
-    changed_.clear();
+    rest_.stop();
     restTimer_.stop();
     window->onClose = nullptr;
     window->hide();
@@ -342,7 +299,7 @@ void Form::apply(const rt::Update& update) {
         switch (step.kind) {
         case Step::SetText: {
             TextBox* box = textBox(step.name);
-            if (box->setBoxText(qs(step.text)) && !changed_.contains(box)) changed_.append(box);
+            if (box->setBoxText(qs(step.text))) rest_.written(step.name, step.text);
             break;
         }
         case Step::Cls:
@@ -380,23 +337,55 @@ void Form::apply(const rt::Update& update) {
 
 void Form::barMoved(ScrollBar* bar) {
     restingBar_ = bar;
-    restTimer_.start();
+    restTimer_.start(rest_.moved());
 }
 
 void Form::barRested() {
-    if (!restingBar_ || !isLoaded()) return;
-    if (restingBar_->isSliderDown()) return restTimer_.start(); // still held: not at rest
-    // The boxes the moves changed, in the window's order, each with its name.
-    std::map<std::string, std::string> texts;
-    for (TextBox* box : changed_)
-        texts[box->objectName().toStdString()] = box->text().toStdString();
-    changed_.clear();
-    const std::string said =
-        rt::resultsMessage(design(), [&texts](const std::string& box) -> const std::string* {
-            const auto found = texts.find(box);
-            return found == texts.end() ? nullptr : &found->second;
-        });
+    if (!isLoaded()) return;
+    const auto [wakeAfter, said] = rest_.due(restingBar_ && restingBar_->isSliderDown());
+    if (wakeAfter) return restTimer_.start(wakeAfter);
     if (!said.empty()) window_->announce(qs(said));
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !isLoaded())
+        return QObject::eventFilter(watched, event);
+    QWidget* focused = window_->focusWidget();
+    rt::Focus focus;
+    for (const ControlDesign& c : design().controls)
+        if (control(c.name) == focused) focus.control = &c;
+    if (auto* bar = qobject_cast<ScrollBar*>(focused)) focus.value = bar->value();
+    if (auto* box = qobject_cast<TextBox*>(focused)) focus.selection = box->hasSelectedText();
+    return carryOut(rt::answerKey(design(), focus, keyPressOf(*static_cast<QKeyEvent*>(event))));
+}
+
+bool Form::carryOut(const rt::Answer& answer) {
+    switch (answer.command) {
+    case rt::Command::None:
+        return false;
+    case rt::Command::MoveBar:
+        scrollBar(answer.control)->setValue(answer.value); // a Change, if it moved
+        return true;
+    case rt::Command::PressButton:
+        qobject_cast<QAbstractButton*>(control(answer.control))->click();
+        return true;
+    case rt::Command::FocusControl:
+        control(answer.control)->setFocus(Qt::TabFocusReason);
+        return true;
+    case rt::Command::ZoomIn:
+        return shell_.stepZoom(rt::ZoomAsk::In), true;
+    case rt::Command::ZoomOut:
+        return shell_.stepZoom(rt::ZoomAsk::Out), true;
+    case rt::Command::ZoomReset:
+        return shell_.stepZoom(rt::ZoomAsk::Reset), true;
+    case rt::Command::CopyFigure:
+    case rt::Command::SaveFigure:
+    case rt::Command::PrintFigure:
+    case rt::Command::FigureMenu:
+        worksheetCommand(*this, answer.command);
+        return true;
+    }
+    return false;
 }
 
 void Form::run(const rt::Handler& handler) {

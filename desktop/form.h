@@ -5,6 +5,7 @@
 // carries out the Update the handler returns; it knows no window by name.
 #include "controls.h"
 #include "formclass.h"
+#include "interaction.h"
 #include "services.h"
 #include "spoken.h"
 #include "surface.h"
@@ -33,12 +34,10 @@ class Shell {
     virtual void formShown(Form&) {}
     // The decimal separator of the system locale, for Format.
     virtual const std::string& decimalSeparator() const = 0;
-    // The zoom every window opens at, and a step of it: +1 larger, -1 smaller, 0 back to 1.
+    // The zoom every window opens at, and a step of it.
     virtual double zoom() const { return 1; }
-    virtual void stepZoom(int) {}
+    virtual void stepZoom(rt::ZoomAsk) {}
 };
-
-using rt::kZoomSteps;
 
 class ZoomStyle;
 
@@ -92,6 +91,9 @@ class Form : public QObject, private rt::Controls {
     void sizeWindow(QSize size);
     // Connects the table's handlers to the new controls of this load.
     void connectHandlers();
+    // Every key pressed in the window goes to the core first; its answer is carried out.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool carryOut(const rt::Answer& answer);
     // Runs a handler and carries out its update; a runtime error it raises is reported
     // and ends the program.
     void run(const rt::Handler& handler);
@@ -111,7 +113,7 @@ class Form : public QObject, private rt::Controls {
     ZoomStyle* barStyle_ = nullptr; // the bars' proportions at a scale other than 1
     QTimer restTimer_;
     QPointer<ScrollBar> restingBar_;
-    QList<TextBox*> changed_; // boxes written anew since the bar last came to rest
+    rt::Rest rest_; // the boxes written anew since the bars last came to rest
 };
 
 } // namespace desktop

@@ -4,7 +4,6 @@
 
 #include <QWindow>
 #include <algorithm>
-#include <span>
 #include <stdexcept>
 
 namespace desktop {
@@ -29,38 +28,32 @@ Form& Program::form(std::string_view name) {
 }
 
 void Program::formUnloaded(Form& form) {
-    if (main_ == &form) {
-        main_ = nullptr;
-        for (Form* f : loadedForms())
-            if (f->design().kind == rt::FormKind::Main) main_ = f;
-    }
+    desk_.unloaded(form.design());
     keepDialogsAbove();
     // The program ends when its last window goes.
-    if (loadedForms().empty()) services_.end();
+    if (desk_.empty()) services_.end();
 }
 
 void Program::formShown(Form& form) {
-    if (form.design().kind == rt::FormKind::Main) main_ = &form;
+    desk_.shown(form.design());
     keepDialogsAbove();
 }
 
 void Program::keepDialogsAbove() {
-    QWindow* parent = main_ && main_->isLoaded() ? main_->window()->windowHandle() : nullptr;
-    for (Form* f : loadedForms())
-        if (f->design().kind != rt::FormKind::Main && f->window()->windowHandle())
-            f->window()->windowHandle()->setTransientParent(parent);
+    const std::string_view worked = desk_.worked();
+    QWindow* parent = worked.empty() ? nullptr : form(worked).window()->windowHandle();
+    for (const std::string_view dialog : desk_.dialogs())
+        if (QWindow* window = form(dialog).window()->windowHandle())
+            window->setTransientParent(parent);
 }
 
-void Program::stepZoom(int step) {
-    const auto steps = std::span(kZoomSteps);
-    const auto at = std::find(steps.begin(), steps.end(), zoom_);
-    const std::ptrdiff_t i = at == steps.end() ? 0 : at - steps.begin();
-    const std::ptrdiff_t last = std::ssize(steps) - 1;
-    const double next = step == 0 ? 1 : steps[std::clamp<std::ptrdiff_t>(i + step, 0, last)];
-    if (next > zoom_)
-        for (Form* f : loadedForms())
-            if (!f->fitsAt(next)) return;
-    setZoom(next);
+void Program::stepZoom(rt::ZoomAsk ask) {
+    // A larger step at which a window would not fit its screen is not taken.
+    setZoom(rt::nextZoom(rt::kZoomSteps, zoom_, ask, [this](double zoom) {
+        const auto loaded = loadedForms();
+        return std::all_of(loaded.begin(), loaded.end(),
+                           [zoom](Form* f) { return f->fitsAt(zoom); });
+    }));
 }
 
 void Program::setZoom(double zoom) {

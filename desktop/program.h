@@ -26,7 +26,7 @@ class Program : public Shell {
     const std::string& decimalSeparator() const override { return decimalSeparator_; }
     double zoom() const override { return zoom_; }
     // Steps through the zooms; a larger one that would not fit a window's screen is skipped.
-    void stepZoom(int step) override;
+    void stepZoom(rt::ZoomAsk ask) override;
     // Every loaded window and every window opened from now on at this zoom.
     void setZoom(double zoom);
 
@@ -43,7 +43,7 @@ class Program : public Shell {
     void keepDialogsAbove();
 
     Services& services_;
-    Form* main_ = nullptr; // the menu or figure window shown last
+    rt::Desk desk_; // which window the credits and the notice stand above
     std::string decimalSeparator_;
     double zoom_ = 1; // the program's, for this run only
     std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;

@@ -15,7 +15,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QShortcut>
 #include <QSvgRenderer>
 
 namespace desktop {
@@ -125,45 +124,57 @@ void printFigure(const Form& form, QPrinter& printer) {
     }
 }
 
+namespace {
+void saveAs(Form& form) {
+    const QString svgFilter = qs(rt::kSaveSvg) + QStringLiteral(" (*.svg)");
+    const QString pngFilter = qs(rt::kSavePng) + QStringLiteral(" (*.png)");
+    QString filter = svgFilter;
+    QString path = QFileDialog::getSaveFileName(form.window(), qs(rt::kSaveFigure),
+                                                qs(rt::pictureFileName(form.design(), "svg")),
+                                                svgFilter + ";;" + pngFilter, &filter);
+    if (path.isEmpty()) return;
+    const QString extension = filter == pngFilter ? QStringLiteral(".png") : QStringLiteral(".svg");
+    if (!path.endsWith(extension, Qt::CaseInsensitive)) path += extension;
+    saveFigure(form, path);
+}
+
+void printWithDialog(Form& form) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, form.window());
+    dialog.setWindowTitle(qs(rt::kPrintFigure));
+    if (dialog.exec() == QDialog::Accepted) printFigure(form, printer);
+}
+} // namespace
+
+void worksheetCommand(Form& form, rt::Command command) {
+    switch (command) {
+    case rt::Command::CopyFigure:
+        return copyFigure(form);
+    case rt::Command::SaveFigure:
+        return saveAs(form);
+    case rt::Command::PrintFigure:
+        return printWithDialog(form);
+    case rt::Command::FigureMenu: {
+        // Opened from the keyboard: beside the control that has the focus.
+        QWidget* at = form.window()->focusWidget() ? form.window()->focusWidget() : form.window();
+        QMenu::exec(form.window()->actions(), at->mapToGlobal(at->rect().center()), nullptr, at);
+        return;
+    }
+    default:
+        return;
+    }
+}
+
 void attachWorksheet(Form& form) {
     Surface* window = form.window();
-    const auto copy = [&form] { copyFigure(form); };
-    const auto save = [&form] {
-        const QString svgFilter = qs(rt::kSaveSvg) + QStringLiteral(" (*.svg)");
-        const QString pngFilter = qs(rt::kSavePng) + QStringLiteral(" (*.png)");
-        QString filter = svgFilter;
-        QString path = QFileDialog::getSaveFileName(form.window(), qs(rt::kSaveFigure),
-                                                    qs(rt::pictureFileName(form.design(), "svg")),
-                                                    svgFilter + ";;" + pngFilter, &filter);
-        if (path.isEmpty()) return;
-        const QString extension =
-            filter == pngFilter ? QStringLiteral(".png") : QStringLiteral(".svg");
-        if (!path.endsWith(extension, Qt::CaseInsensitive)) path += extension;
-        saveFigure(form, path);
-    };
-    const auto print = [&form] {
-        QPrinter printer(QPrinter::HighResolution);
-        QPrintDialog dialog(&printer, form.window());
-        dialog.setWindowTitle(qs(rt::kPrintFigure));
-        if (dialog.exec() == QDialog::Accepted) printFigure(form, printer);
-    };
-    auto* copyAction = new QAction(qs(rt::kCopyFigure), window);
-    auto* saveAction = new QAction(qs(rt::kSaveFigure), window);
-    auto* printAction = new QAction(qs(rt::kPrintFigure), window);
-    QObject::connect(copyAction, &QAction::triggered, window, copy);
-    QObject::connect(saveAction, &QAction::triggered, window, save);
-    QObject::connect(printAction, &QAction::triggered, window, print);
-    // The keys, in the whole window (a box with selected text keeps Ctrl+C for itself).
-    const std::pair<QKeySequence, QAction*> keys[] = {{QKeySequence::Copy, copyAction},
-                                                      {QKeySequence::Save, saveAction},
-                                                      {QKeySequence::Print, printAction}};
-    for (const auto& [sequence, action] : keys)
-        QObject::connect(new QShortcut(sequence, window), &QShortcut::activated, action,
-                         &QAction::trigger);
-    // The context menu on the drawing: a right click, or the Menu key where no control
-    // offers one of its own.
+    // The context menu on the drawing, opened by a right click.
+    for (const rt::MenuEntry& entry : rt::figureMenu(form.design())) {
+        auto* action = new QAction(qs(entry.text), window);
+        QObject::connect(action, &QAction::triggered, window,
+                         [&form, command = entry.command] { worksheetCommand(form, command); });
+        window->addAction(action);
+    }
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
-    window->addActions({copyAction, saveAction, printAction});
 }
 
 } // namespace desktop

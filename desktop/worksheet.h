@@ -4,6 +4,8 @@
 // the values as text), saved as SVG or PNG, printed on one A4 page with the caption and
 // the values; the keys and the context menu that ask for them. The picture, the values and
 // the words are the core's: this is Qt's clipboard, files and printer.
+#include "interaction.h"
+
 #include <QString>
 
 class QPrinter;
@@ -21,7 +23,9 @@ void copyFigure(const Form& form);
 bool saveFigure(const Form& form, const QString& path);
 // One page: the caption, the figure at its size for paper, the values in two columns.
 void printFigure(const Form& form, QPrinter& printer);
-// Gives a figure window its Ctrl+C, Ctrl+S, Ctrl+P and its context menu on the drawing.
+// Copies, saves (asking where) or prints (asking how) the figure, or opens its menu.
+void worksheetCommand(Form& form, rt::Command command);
+// Gives a figure window its context menu on the drawing.
 void attachWorksheet(Form& form);
 
 } // namespace desktop

@@ -102,8 +102,8 @@ class TestZoom : public QObject {
         QVERIFY(designSize(menu, largest).width() <= available.width());
         QVERIFY(designSize(menu, largest).height() <= available.height());
         const auto next =
-            std::find(std::begin(desktop::kZoomSteps), std::end(desktop::kZoomSteps), largest) + 1;
-        QVERIFY(next != std::end(desktop::kZoomSteps));
+            std::find(std::begin(rt::kZoomSteps), std::end(rt::kZoomSteps), largest) + 1;
+        QVERIFY(next != std::end(rt::kZoomSteps));
         const QSize tooLarge = designSize(menu, *next);
         QVERIFY(tooLarge.width() > available.width() || tooLarge.height() > available.height());
         QCOMPARE(menu.window()->size(), designSize(menu, largest));

@@ -64,7 +64,7 @@ class ZoomStyle : public QProxyStyle {
 };
 
 namespace {
-QRect rect(const rt::PixelRect& r) {
+QRect rect(const rt::ScreenRect& r) {
     return {r.x, r.y, r.width, r.height};
 }
 } // namespace
@@ -189,7 +189,7 @@ void Form::applyZoom() {
     const QSize frame = size + before.size() - window_->size();
     const QRect available =
         window_->screen() ? window_->screen()->availableGeometry() : QRect(QPoint(), frame);
-    const rt::PixelRect at = rt::resizedOnScreen(
+    const rt::ScreenRect at = rt::resizedOnScreen(
         {before.x(), before.y(), before.width(), before.height()}, frame.width(), frame.height(),
         {available.x(), available.y(), available.width(), available.height()});
     sizeWindow(size);

@@ -239,29 +239,30 @@ int scaledPixels(int twips, double scale) {
     return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
 }
 
-PixelRect zoomedClient(const FormDesign& form, double zoom) {
+ScreenRect zoomedClient(const FormDesign& form, double zoom) {
     return {0, 0, scaledPixels(form.width, zoom), scaledPixels(form.height, zoom)};
 }
 
-PixelRect Fit::place(const ControlDesign& c) const {
+ScreenRect Fit::place(const ControlDesign& c) const {
     return {x + scaledPixels(c.left, scale), y + scaledPixels(c.top, scale),
             scaledPixels(c.width, scale), scaledPixels(c.height, scale)};
 }
 
 Fit fitDesign(const FormDesign& form, int clientWidth, int clientHeight, double zoom) {
-    const PixelRect zoomed = zoomedClient(form, zoom);
-    const PixelRect design = zoomedClient(form, 1);
+    const ScreenRect zoomed = zoomedClient(form, zoom);
+    const ScreenRect design = zoomedClient(form, 1);
     double scale = zoom;
     if (clientWidth != zoomed.width || clientHeight != zoomed.height)
         scale = std::min(double(clientWidth) / design.width, double(clientHeight) / design.height);
     if (!(scale > 0)) return {1, 0, 0};
-    const PixelRect shown = zoomedClient(form, scale);
+    const ScreenRect shown = zoomedClient(form, scale);
     return {scale, (clientWidth - shown.width) / 2, (clientHeight - shown.height) / 2};
 }
 
-PixelRect resizedOnScreen(const PixelRect& frame, int width, int height, const PixelRect& screen) {
-    PixelRect r{frame.x + (frame.width - width) / 2, frame.y + (frame.height - height) / 2, width,
-                height};
+ScreenRect resizedOnScreen(const ScreenRect& frame, int width, int height,
+                           const ScreenRect& screen) {
+    ScreenRect r{frame.x + (frame.width - width) / 2, frame.y + (frame.height - height) / 2, width,
+                 height};
     r.x = std::max(screen.x, std::min(r.x, screen.x + screen.width - width));
     r.y = std::max(screen.y, std::min(r.y, screen.y + screen.height - height));
     return r;

@@ -151,14 +151,14 @@ double nextZoom(std::span<const double> steps, double now, ZoomAsk ask,
 double openingZoom(std::span<const double> steps, double programZoom,
                    const std::function<bool(double)>& fits);
 
-struct PixelRect {
+struct ScreenRect {
     int x = 0, y = 0, width = 0, height = 0;
-    bool operator==(const PixelRect&) const = default;
+    bool operator==(const ScreenRect&) const = default;
 };
 // Twips at a scale, in whole logical pixels.
 int scaledPixels(int twips, double scale);
 // The window's client size at a zoom.
-PixelRect zoomedClient(const FormDesign& form, double zoom);
+ScreenRect zoomedClient(const FormDesign& form, double zoom);
 
 // Where a design is shown in a client area: at the zoom when the area is exactly the
 // zoomed size, else at the largest scale at which it fits, centred.
@@ -166,13 +166,14 @@ struct Fit {
     double scale = 1;
     int x = 0, y = 0; // the design's top-left corner
     // A control's rectangle at this fit.
-    PixelRect place(const ControlDesign& control) const;
+    ScreenRect place(const ControlDesign& control) const;
 };
 Fit fitDesign(const FormDesign& form, int clientWidth, int clientHeight, double zoom);
 
 // A window (its frame) grown or shrunk to `width` × `height` about its middle, kept on the
 // screen's available area.
-PixelRect resizedOnScreen(const PixelRect& frame, int width, int height, const PixelRect& screen);
+ScreenRect resizedOnScreen(const ScreenRect& frame, int width, int height,
+                           const ScreenRect& screen);
 
 // The program's text at a scale: 10 pixels at 1, rounded down so every caption still fits.
 int fontPixels(double scale);

@@ -1,6 +1,8 @@
 #include "controls.h"
 
+#include "interaction.h"
 #include "program.h"
+#include "text.h"
 
 #include <cmath>
 #include <string>
@@ -11,8 +13,8 @@ void paintFocusRing(HWND control, double scale) {
     const HDC dc = GetDC(control);
     RECT r{};
     GetClientRect(control, &r);
-    const int width = 2 * std::max(1, static_cast<int>(std::lround(scale)));
-    const HBRUSH amber = CreateSolidBrush(RGB(255, 200, 0));
+    const int width = rt::focusRingWidth(scale);
+    const HBRUSH amber = CreateSolidBrush(colorref(rt::kFocusRingColour));
     for (int i = 0; i < width; ++i) {
         FrameRect(dc, &r, amber);
         InflateRect(&r, -1, -1);

@@ -3,6 +3,7 @@
 #include "access.h"
 #include "controls.h"
 #include "integer.h"
+#include "keys.h"
 #include "program.h"
 #include "raster.h"
 #include "spoken.h"
@@ -24,7 +25,7 @@ constexpr UINT_PTR kRestTimer = 1;
 constexpr int kFirstId = 100; // control ids: kFirstId + index in the design
 
 int scaled(int twips, double scale) {
-    return static_cast<int>(std::lround(twips * scale / rt::kTwipsPerPixel));
+    return rt::scaledPixels(twips, scale);
 }
 
 // The DPI functions of Windows 10 and later, looked up so that Windows 7 starts too.
@@ -73,7 +74,7 @@ void registerClass(HINSTANCE instance) {
 } // namespace
 
 Form::Form(Program& program, const rt::FormClass& formClass)
-    : program_(program), class_(formClass) {}
+    : program_(program), class_(formClass), rest_(formClass.design) {}
 
 Form::~Form() {
     if (hwnd_) DestroyWindow(hwnd_);
@@ -86,7 +87,7 @@ double Form::dpiScale() const {
 }
 
 HFONT Form::font() const {
-    return program_.font(static_cast<int>(10 * scale_ + 1e-9));
+    return program_.font(rt::fontPixels(scale_));
 }
 
 void Form::load(Form* inPlaceOf) {
@@ -104,17 +105,12 @@ void Form::load(Form* inPlaceOf) {
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
     back_ = CreateSolidBrush(colorref(d.backColor));
 
-    // Every control but the labels in tab order, then the labels, the last designed first:
-    // children made later lie beneath, and Tab follows the order they were made in. So the
-    // labels lie beneath every other control, and a later label over an earlier one that it
-    // overlaps ("φ:" over the wide "ΜΗΚΟΣ:", the credits' lines), as in the other editions.
-    std::vector<const rt::ControlDesign*> order;
-    for (const rt::ControlDesign& c : d.controls)
-        if (c.kind != rt::ControlKind::Label) order.push_back(&c);
-    std::stable_sort(order.begin(), order.end(),
-                     [](auto* a, auto* b) { return a->tabIndex < b->tabIndex; });
-    for (auto c = d.controls.rbegin(); c != d.controls.rend(); ++c)
-        if (c->kind == rt::ControlKind::Label) order.push_back(&*c);
+    // Children made later lie beneath: the controls a key reaches first, in tab order (as a
+    // screen reader walks them), then the labels from the top of the stack down.
+    std::vector<const rt::ControlDesign*> order = rt::tabOrder(d);
+    const auto stack = rt::stackingOrder(d);
+    for (auto c = stack.rbegin(); c != stack.rend(); ++c)
+        if ((*c)->kind == rt::ControlKind::Label) order.push_back(*c);
     controls_.clear();
     for (const rt::ControlDesign* c : order) {
         const auto id = static_cast<INT_PTR>(kFirstId + (c - d.controls.data()));
@@ -174,7 +170,7 @@ void Form::load(Form* inPlaceOf) {
                             program_.instance(), nullptr);
     program_.access().liveRegion(live_);
     drawing_.clear();
-    changed_.clear();
+    rest_.stop();
     description_ = d.figure.empty() ? std::string() : rt::describeEmpty(d);
     if (!description_.empty()) program_.access().description(hwnd_, wide(description_));
 
@@ -208,11 +204,8 @@ void Form::show(Form* inPlaceOf) {
     SetForegroundWindow(hwnd_);
     SetActiveWindow(hwnd_);
     if (fresh)
-        for (const Control& c : controls_)
-            if (GetWindowLongW(c.hwnd, GWL_STYLE) & WS_TABSTOP) {
-                SetFocus(c.hwnd);
-                break;
-            }
+        if (const rt::ControlDesign* first = rt::firstFocus(design()))
+            SetFocus(control(first->name)->hwnd);
 }
 
 void Form::unload() {
@@ -244,27 +237,18 @@ void Form::applyZoom() {
     layOut();
 }
 
-double Form::fittingScale() const {
-    RECT r{};
-    GetClientRect(hwnd_, &r);
-    const double w = scaled(design().width, 1), h = scaled(design().height, 1);
-    const double fit = std::min((r.right - r.left) / w, (r.bottom - r.top) / h);
-    const double zoomed = dpiScale() * zoom_;
-    return r.right - r.left == scaled(design().width, zoomed) ? zoomed : fit;
-}
-
 void Form::layOut() {
     if (!loaded()) return;
-    scale_ = std::max(0.1, fittingScale());
     RECT r{};
     GetClientRect(hwnd_, &r);
-    origin_ = {(r.right - scaled(design().width, scale_)) / 2,
-               (r.bottom - scaled(design().height, scale_)) / 2};
+    // At the zoom, or at the largest scale that fits once maximised or resized; centred.
+    const rt::Fit fit = rt::fitDesign(design(), r.right, r.bottom, dpiScale() * zoom_);
+    scale_ = fit.scale;
+    origin_ = {fit.x, fit.y};
     const HFONT f = font();
     for (const Control& c : controls_) {
-        const rt::ControlDesign& d = *c.design;
-        MoveWindow(c.hwnd, origin_.x + scaled(d.left, scale_), origin_.y + scaled(d.top, scale_),
-                   scaled(d.width, scale_), scaled(d.height, scale_), FALSE);
+        const rt::ScreenRect at = fit.place(*c.design);
+        MoveWindow(c.hwnd, at.x, at.y, at.width, at.height, FALSE);
         SendMessageW(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
     }
     // Moved and given their font without a repaint: all painted once, the window and
@@ -361,7 +345,7 @@ void Form::moveBar(const Control& bar, int value, rt::Event event) {
     }
     writeBarValue(bar);
     restingBar_ = bar.hwnd;
-    SetTimer(hwnd_, kRestTimer, rt::kRestMs, nullptr);
+    SetTimer(hwnd_, kRestTimer, static_cast<UINT>(rest_.moved()), nullptr);
     fire(bar, event);
 }
 
@@ -378,19 +362,8 @@ void Form::fire(const Control& c, rt::Event event) {
 // Once a bar is still and its thumb not held, the window tells the boxes its moves changed.
 void Form::rested() {
     KillTimer(hwnd_, kRestTimer);
-    if (dragging_) {
-        SetTimer(hwnd_, kRestTimer, rt::kRestMs, nullptr);
-        return;
-    }
-    std::map<std::string, std::string> texts;
-    for (const std::string& box : changed_)
-        texts[box] = boxText(box);
-    changed_.clear();
-    const std::string said =
-        rt::resultsMessage(design(), [&texts](const std::string& box) -> const std::string* {
-            const auto found = texts.find(box);
-            return found == texts.end() ? nullptr : &found->second;
-        });
+    const auto [wakeAfter, said] = rest_.due(dragging_);
+    if (wakeAfter) SetTimer(hwnd_, kRestTimer, static_cast<UINT>(wakeAfter), nullptr);
     if (!said.empty()) program_.access().tell(live_, wide(said));
 }
 
@@ -418,7 +391,7 @@ void Form::apply(const rt::Update& update) {
                 const std::wstring text = wide(s.text);
                 if (textOf(box->hwnd) != text) {
                     SetWindowTextW(box->hwnd, text.c_str());
-                    changed_.insert(s.name);
+                    rest_.written(s.name, s.text);
                 }
             }
             break;
@@ -477,22 +450,49 @@ void Form::paint() {
 }
 
 bool Form::key(const MSG& msg) {
-    // A dialog and the notice close with Escape, as their own button closes them.
-    if (msg.wParam == VK_ESCAPE && design().kind != rt::FormKind::Main) {
-        for (const Control& c : controls_)
-            if (c.design->kind == rt::ControlKind::Button) {
-                fire(c, rt::Event::Click);
-                return true;
-            }
-    }
-    // Enter presses the focused picture button, as Space does.
-    if (msg.wParam == VK_RETURN)
-        if (const Control* c = control(GetFocus());
-            c && c->design->kind == rt::ControlKind::Button) {
-            fire(*c, rt::Event::Click);
-            return true;
+    rt::Focus focus;
+    if (const Control* c = control(GetFocus())) {
+        focus.control = c->design;
+        if (c->design->kind == rt::ControlKind::ScrollBar)
+            focus.value = GetScrollPos(c->hwnd, SB_CTL);
+        if (c->design->kind == rt::ControlKind::TextBox) {
+            DWORD from = 0, to = 0;
+            SendMessageW(c->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                         reinterpret_cast<LPARAM>(&to));
+            focus.selection = from != to;
         }
-    return !design().figure.empty() && worksheetKey(*this, msg);
+    }
+    return carryOut(rt::answerKey(design(), focus, keyPressOf(msg)));
+}
+
+bool Form::carryOut(const rt::Answer& answer) {
+    switch (answer.command) {
+    case rt::Command::None:
+        return false;
+    case rt::Command::MoveBar:
+        moveBar(*control(answer.control), answer.value, rt::Event::Change);
+        return true;
+    case rt::Command::PressButton:
+        fire(*control(answer.control), rt::Event::Click);
+        return true;
+    case rt::Command::FocusControl:
+        SetFocus(control(answer.control)->hwnd);
+        return true;
+    case rt::Command::ZoomIn:
+        return program_.stepZoom(rt::ZoomAsk::In), true;
+    case rt::Command::ZoomOut:
+        return program_.stepZoom(rt::ZoomAsk::Out), true;
+    case rt::Command::ZoomReset:
+        return program_.stepZoom(rt::ZoomAsk::Reset), true;
+    case rt::Command::CopyFigure:
+    case rt::Command::SaveFigure:
+    case rt::Command::PrintFigure:
+        worksheetCommand(*this, answer.command);
+        return true;
+    case rt::Command::FigureMenu:
+        return false; // Windows turns the key into WM_CONTEXTMENU, which opens the menu
+    }
+    return false;
 }
 
 LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
@@ -501,24 +501,17 @@ LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
     return form->handle(message, w, l);
 }
 
-// A bar's own keys with Ctrl move it a tenth of its range; the wheel, one unit a notch.
-// A bar and a box wear the focus ring.
+// The wheel moves a bar one unit a notch. A bar and a box wear the focus ring.
 LRESULT CALLBACK Form::barProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR,
                                DWORD_PTR self) {
     auto* form = reinterpret_cast<Form*>(self);
     const Control* c = form->control(hwnd);
     const Control* bar = c && c->design->kind == rt::ControlKind::ScrollBar ? c : nullptr;
-    if (bar && message == WM_KEYDOWN && (GetKeyState(VK_CONTROL) & 0x8000)) {
-        const int tenth = rt::tenthOfRange(bar->design->min, bar->design->max);
-        const int now = GetScrollPos(hwnd, SB_CTL);
-        if (w == VK_UP || w == VK_LEFT || w == VK_PRIOR)
-            return form->moveBar(*bar, now - tenth, rt::Event::Change), 0;
-        if (w == VK_DOWN || w == VK_RIGHT || w == VK_NEXT)
-            return form->moveBar(*bar, now + tenth, rt::Event::Change), 0;
-    }
     if (bar && message == WM_MOUSEWHEEL) {
         const int notches = GET_WHEEL_DELTA_WPARAM(w) / WHEEL_DELTA;
-        if (notches) form->moveBar(*bar, GetScrollPos(hwnd, SB_CTL) - notches, rt::Event::Change);
+        if (notches)
+            form->moveBar(*bar, rt::wheelValue(*bar->design, GetScrollPos(hwnd, SB_CTL), notches),
+                          rt::Event::Change);
         return 0;
     }
     if (message == WM_SETFOCUS || message == WM_KILLFOCUS) InvalidateRect(hwnd, nullptr, TRUE);

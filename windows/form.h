@@ -6,11 +6,11 @@
 // Click, runs the handler its table names and carries out the update; it knows no window
 // by name.
 #include "formclass.h"
+#include "interaction.h"
 #include "picture.h"
 #include "surface.h"
 #include "update.h"
 
-#include <set>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -48,7 +48,7 @@ class Form : private rt::Controls {
     // The program's font at this window's scale.
     HFONT font() const;
 
-    // The keys the message loop hands a window first; true when taken.
+    // The keys the message loop hands a window first, answered by the core; true when taken.
     bool key(const MSG& msg);
 
   private:
@@ -66,9 +66,6 @@ class Form : private rt::Controls {
     void layOut();
     Placement placement(int width, int height) const;
     void paint();
-    // The scale at the window's size: the zoom's, or the largest that fits when it has
-    // been maximised or resized.
-    double fittingScale() const;
     double dpiScale() const;
 
     const Control* control(std::string_view name) const;
@@ -77,6 +74,7 @@ class Form : private rt::Controls {
     void moveBar(const Control& bar, int value, rt::Event event);
     void fire(const Control& control, rt::Event event);
     void rested();
+    bool carryOut(const rt::Answer& answer);
     void writeBarValue(const Control& bar);
 
     // What a handler reads: the live bars.
@@ -89,8 +87,8 @@ class Form : private rt::Controls {
     std::vector<Control> controls_;
     std::vector<rt::Drawn> drawing_;
     std::string description_;
-    HWND live_ = nullptr;           // where the results are told, heard and not seen
-    std::set<std::string> changed_; // boxes written anew since a bar last rested
+    HWND live_ = nullptr; // where the results are told, heard and not seen
+    rt::Rest rest_;       // the boxes written anew since the bars last rested
     HWND restingBar_ = nullptr;
     HWND focus_ = nullptr;  // the control that had the focus when the window was left
     bool dragging_ = false; // a bar's thumb is held

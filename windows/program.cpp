@@ -9,7 +9,6 @@
 #include <commctrl.h>
 #include <gdiplus.h>
 #include <shlwapi.h>
-#include <span>
 
 namespace win {
 
@@ -62,7 +61,7 @@ int Program::run() {
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_KEYDOWN && keyDown(msg)) continue;
-        // Tab and Shift+Tab walk the window's controls in their tab order.
+        // (what the core leaves to the controls: Escape and Enter on the menu and figures)
         if (HWND top = GetAncestor(msg.hwnd, GA_ROOT); top && IsDialogMessageW(top, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -71,13 +70,6 @@ int Program::run() {
 }
 
 bool Program::keyDown(MSG& msg) {
-    // Ctrl + (or =), Ctrl − and Ctrl 0, on the main keys and the keypad, in every window.
-    if ((GetKeyState(VK_CONTROL) & 0x8000) && !(GetKeyState(VK_MENU) & 0x8000)) {
-        const WPARAM k = msg.wParam;
-        if (k == VK_OEM_PLUS || k == VK_ADD) return stepZoom(1), true;
-        if (k == VK_OEM_MINUS || k == VK_SUBTRACT) return stepZoom(-1), true;
-        if (k == '0' || k == VK_NUMPAD0) return stepZoom(0), true;
-    }
     const HWND top = GetAncestor(msg.hwnd, GA_ROOT);
     for (auto& [name, f] : forms_)
         if (f->loaded() && f->hwnd() == top) return f->key(msg);
@@ -93,37 +85,29 @@ Form& Program::form(std::string_view name) {
     return *found->second;
 }
 
-HWND Program::worked() const {
-    return worked_ && worked_->loaded() ? worked_->hwnd() : nullptr;
+HWND Program::worked() {
+    const std::string_view worked = desk_.worked();
+    return worked.empty() ? nullptr : form(worked).hwnd();
 }
 
 void Program::formShown(Form& form) {
-    if (form.design().kind != rt::FormKind::Main) return;
-    worked_ = &form;
-    keepDialogsAbove(form.hwnd());
+    desk_.shown(form.design());
+    keepDialogsAbove();
 }
 
 void Program::formUnloading(Form& form) {
-    if (form.design().kind != rt::FormKind::Main) return;
-    if (worked_ == &form) {
-        worked_ = nullptr;
-        for (auto& [name, f] : forms_)
-            if (f.get() != &form && f->loaded() && f->design().kind == rt::FormKind::Main)
-                worked_ = f.get();
-    }
-    keepDialogsAbove(worked());
+    desk_.unloaded(form.design());
+    keepDialogsAbove();
 }
 
-void Program::keepDialogsAbove(HWND owner) {
-    for (auto& [name, f] : forms_)
-        if (f->loaded() && f->design().kind != rt::FormKind::Main)
-            SetWindowLongPtrW(f->hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+void Program::keepDialogsAbove() {
+    const HWND owner = worked();
+    for (const std::string_view dialog : desk_.dialogs())
+        SetWindowLongPtrW(form(dialog).hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
 }
 
 void Program::formUnloaded() {
-    for (auto& [name, f] : forms_)
-        if (f->loaded()) return;
-    PostQuitMessage(result_);
+    if (desk_.empty()) PostQuitMessage(result_);
 }
 
 void Program::end() {
@@ -142,25 +126,23 @@ void Program::runtimeError(const std::exception& error) {
     end();
 }
 
-void Program::stepZoom(int step) {
-    const auto steps = std::span(rt::kZoomSteps);
-    const auto at = std::find(steps.begin(), steps.end(), zoom_);
-    const std::ptrdiff_t i = at == steps.end() ? 0 : at - steps.begin();
-    const double next =
-        step == 0 ? 1 : steps[std::clamp<std::ptrdiff_t>(i + step, 0, std::ssize(steps) - 1)];
-    // A larger step that would not fit a window's screen is skipped.
-    if (next > zoom_)
+void Program::stepZoom(rt::ZoomAsk ask) {
+    // A larger step at which a window would not fit its screen is not taken.
+    const double next = rt::nextZoom(rt::kZoomSteps, zoom_, ask, [this](double zoom) {
         for (auto& [name, f] : forms_) {
             if (!f->loaded()) continue;
             MONITORINFO mi{sizeof mi, {}, {}, 0};
             GetMonitorInfoW(MonitorFromWindow(f->hwnd(), MONITOR_DEFAULTTONEAREST), &mi);
             RECT r{};
             GetWindowRect(f->hwnd(), &r);
-            const double grow = next / zoom_;
+            const double grow = zoom / zoom_;
             if ((r.right - r.left) * grow > mi.rcWork.right - mi.rcWork.left ||
                 (r.bottom - r.top) * grow > mi.rcWork.bottom - mi.rcWork.top)
-                return;
+                return false;
         }
+        return true;
+    });
+    if (next == zoom_) return;
     zoom_ = next;
     for (auto& [name, f] : forms_)
         f->applyZoom();

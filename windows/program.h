@@ -4,6 +4,7 @@
 // worksheet commands, Escape on a dialog); the zoom; the beep, the end and a run-time
 // error; the program's own font and pictures, taken from the executable's resources.
 #include "formclass.h"
+#include "interaction.h"
 
 #include <map>
 #include <memory>
@@ -27,7 +28,7 @@ class Program {
     // The window being worked: the menu or figure window shown last and still loaded; null
     // before the first. The credits and the notice stand above it (they are its owned
     // windows), whichever window replaces which.
-    HWND worked() const;
+    HWND worked();
     void formShown(Form& form);
     // Before a window goes: its dialogs pass to another window, or stand alone, rather than
     // go with it (Windows destroys owned windows with their owner).
@@ -44,7 +45,7 @@ class Program {
 
     // Logical pixels a design pixel every window opens at, and a step of it.
     double zoom() const { return zoom_; }
-    void stepZoom(int step);
+    void stepZoom(rt::ZoomAsk ask);
 
     // The program's font at a pixel size, made once.
     HFONT font(int pixels);
@@ -54,7 +55,7 @@ class Program {
 
   private:
     bool keyDown(MSG& msg);
-    void keepDialogsAbove(HWND owner);
+    void keepDialogsAbove();
 
     HINSTANCE instance_;
     std::string separator_;
@@ -62,7 +63,7 @@ class Program {
     std::map<std::string, std::unique_ptr<Form>, std::less<>> forms_;
     std::map<int, HFONT> fonts_;
     std::map<std::string, HBITMAP> pictures_;
-    Form* worked_ = nullptr;
+    rt::Desk desk_; // which window the credits and the notice stand above
     double zoom_ = 1;
     int result_ = 0;
 };

@@ -15,8 +15,6 @@ namespace win {
 
 namespace {
 
-enum Command { kCopy = 1, kSave, kPrint };
-
 std::vector<std::pair<std::string, std::string>> valuesOf(Form& form) {
     return rt::valuesOf(form.design(), [&form](std::string_view box) { return form.boxText(box); });
 }
@@ -141,12 +139,6 @@ void printWithDialog(Form& form) {
     if (pd.hDevNames) GlobalFree(pd.hDevNames);
 }
 
-void run(Form& form, int command) {
-    if (command == kCopy) copyFigure(form);
-    if (command == kSave) saveWithDialog(form);
-    if (command == kPrint) printWithDialog(form);
-}
-
 } // namespace
 
 void copyFigure(Form& form) {
@@ -246,24 +238,10 @@ void printFigure(Form& form, HDC dc) {
     EndDoc(dc);
 }
 
-bool worksheetKey(Form& form, const MSG& msg) {
-    if (!(GetKeyState(VK_CONTROL) & 0x8000) || (GetKeyState(VK_MENU) & 0x8000)) return false;
-    if (msg.wParam == 'C') {
-        // A box's selected text is the box's to copy.
-        DWORD from = 0, to = 0;
-        wchar_t cls[16] = {};
-        GetClassNameW(msg.hwnd, cls, 16);
-        if (_wcsicmp(cls, L"Edit") == 0) {
-            SendMessageW(msg.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
-                         reinterpret_cast<LPARAM>(&to));
-            if (from != to) return false;
-        }
-        run(form, kCopy);
-        return true;
-    }
-    if (msg.wParam == 'S') return run(form, kSave), true;
-    if (msg.wParam == 'P') return run(form, kPrint), true;
-    return false;
+void worksheetCommand(Form& form, rt::Command command) {
+    if (command == rt::Command::CopyFigure) copyFigure(form);
+    if (command == rt::Command::SaveFigure) saveWithDialog(form);
+    if (command == rt::Command::PrintFigure) printWithDialog(form);
 }
 
 void worksheetMenu(Form& form, POINT at) {
@@ -273,13 +251,13 @@ void worksheetMenu(Form& form, POINT at) {
         at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
     const HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, kCopy, wide(rt::kCopyFigure).c_str());
-    AppendMenuW(menu, MF_STRING, kSave, wide(rt::kSaveFigure).c_str());
-    AppendMenuW(menu, MF_STRING, kPrint, wide(rt::kPrintFigure).c_str());
+    for (const rt::MenuEntry& entry : rt::figureMenu(form.design()))
+        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(entry.command),
+                    wide(entry.text).c_str());
     const int chosen =
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, form.hwnd(), nullptr);
     DestroyMenu(menu);
-    if (chosen) run(form, chosen);
+    if (chosen) worksheetCommand(form, static_cast<rt::Command>(chosen));
 }
 
 } // namespace win

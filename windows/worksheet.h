@@ -2,8 +2,10 @@
 // The figure onto paper and into worksheets, on Windows: the core's picture of a figure
 // window's drawing and its values on the clipboard (text, the SVG, a PNG and a bitmap at
 // 300 dpi for paper), saved as SVG or PNG, printed on one page with the caption and the
-// values; the keys (Ctrl+C unless a box's text is selected, Ctrl+S, Ctrl+P) and the
-// context menu that ask for them. The picture, the values and the words are the core's.
+// values; the context menu that asks for them. The picture, the values, the words and the
+// keys are the core's.
+#include "interaction.h"
+
 #include <string>
 #include <windows.h>
 
@@ -11,7 +13,8 @@ namespace win {
 
 class Form;
 
-bool worksheetKey(Form& form, const MSG& msg);
+// Copies, saves (asking where) or prints (asking how) the figure.
+void worksheetCommand(Form& form, rt::Command command);
 // At a point of the screen; (-1, -1) from the keyboard: under the focus.
 void worksheetMenu(Form& form, POINT at);
 

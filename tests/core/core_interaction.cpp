@@ -232,10 +232,10 @@ TEST(Zoom, StepsTheDesktopsAndThePagesAlike) {
 TEST(Zoom, FitAndCentre) {
     const rt::FormDesign& d = designOf("Formt");
     ASSERT_EQ(rt::zoomedClient(d, 1),
-              (rt::PixelRect{0, 0, rt::pixels(d.width), rt::pixels(d.height)}));
-    const rt::PixelRect z2 = rt::zoomedClient(d, 2);
+              (rt::ScreenRect{0, 0, rt::pixels(d.width), rt::pixels(d.height)}));
+    const rt::ScreenRect z2 = rt::zoomedClient(d, 2);
     EXPECT_EQ(rt::fitDesign(d, z2.width, z2.height, 2).scale, 2);
-    const rt::PixelRect one = rt::zoomedClient(d, 1);
+    const rt::ScreenRect one = rt::zoomedClient(d, 1);
     // Twice as wide and three times as tall: scale 2, centred in height.
     const rt::Fit fit = rt::fitDesign(d, 2 * one.width, 3 * one.height, 1);
     EXPECT_DOUBLE_EQ(fit.scale, 2);
@@ -243,17 +243,17 @@ TEST(Zoom, FitAndCentre) {
     EXPECT_EQ(fit.y, (3 * one.height - z2.height) / 2);
     const rt::ControlDesign& bar = controlOf("Formt", "hsbpleyra");
     EXPECT_EQ(fit.place(bar),
-              (rt::PixelRect{rt::scaledPixels(bar.left, 2), fit.y + rt::scaledPixels(bar.top, 2),
-                             rt::scaledPixels(bar.width, 2), rt::scaledPixels(bar.height, 2)}));
+              (rt::ScreenRect{rt::scaledPixels(bar.left, 2), fit.y + rt::scaledPixels(bar.top, 2),
+                              rt::scaledPixels(bar.width, 2), rt::scaledPixels(bar.height, 2)}));
     EXPECT_EQ(rt::fitDesign(d, 0, 0, 1).scale, 1); // a window not yet sized
     // Grown about its middle, kept on the screen.
-    const rt::PixelRect screen{0, 0, 800, 600};
+    const rt::ScreenRect screen{0, 0, 800, 600};
     EXPECT_EQ(rt::resizedOnScreen({100, 100, 200, 100}, 400, 200, screen),
-              (rt::PixelRect{0, 50, 400, 200}));
+              (rt::ScreenRect{0, 50, 400, 200}));
     EXPECT_EQ(rt::resizedOnScreen({600, 500, 200, 100}, 400, 200, screen),
-              (rt::PixelRect{400, 400, 400, 200}));
+              (rt::ScreenRect{400, 400, 400, 200}));
     EXPECT_EQ(rt::resizedOnScreen({300, 250, 200, 100}, 100, 50, screen),
-              (rt::PixelRect{350, 275, 100, 50}));
+              (rt::ScreenRect{350, 275, 100, 50}));
 }
 
 TEST(Looks, FontAndFocusRingFollowTheScale) {

@@ -87,16 +87,32 @@ def picture(path):
     return {"src": data_url(data, mime), "width": width, "height": height}
 
 
-def startup(core):
-    """The form the program starts on, as the core describes it: the page shows it before
-    the core has compiled."""
+def describe(core):
+    """The program as the core describes it."""
     script = ("require(process.argv[1])().then((m) => "
               "process.stdout.write(m.cwrap('schimatios_program', 'string', [])()))")
     out = subprocess.run(["node", "-e", script, str(pathlib.Path(core).resolve())],
                          check=True, capture_output=True, text=True).stdout
-    program = json.loads(out)
+    return json.loads(out)
+
+
+def startup(program):
+    """The form the program starts on: the page shows it before the core has compiled."""
     form = next(f for f in program["forms"] if f["name"] == program["startup"])
     return {"name": program["startup"], "form": form}
+
+
+def style(text, program):
+    """The style sheet with the core's measures written in: the printed page's, the focus
+    ring's colour. A measure it names that the core does not give stops the build."""
+    values = dict(program["printedPage"], focusRing=program["focusRing"])
+
+    def value(match):
+        if match.group(1) not in values:
+            raise SystemExit("style.css: the core gives no " + match.group(1))
+        return str(values[match.group(1)])
+
+    return re.sub(r"@(\w+)@", value, text)
 
 
 IMPORT = re.compile(r'^import \{([^}]*)\} from "\./([\w-]+\.js)";\n', re.M)
@@ -186,11 +202,12 @@ def main():
         return text.replace("</script", "<\\/script")
 
     html = (page / "index.html").read_text(encoding="utf-8")
-    html = html.replace("/*STYLE*/", (page / "style.css").read_text(encoding="utf-8"))
+    program = describe(args.core)
+    html = html.replace("/*STYLE*/", style((page / "style.css").read_text(encoding="utf-8"), program))
     html = html.replace("/*FONT*/", data_url(pathlib.Path(args.font).read_bytes(), "font/woff2"))
     html = html.replace("/*CORE*/", script(pathlib.Path(args.core).read_text(encoding="utf-8")))
     html = html.replace("/*PICTURES*/", json.dumps(pictures))
-    html = html.replace("/*STARTUP*/", json.dumps(startup(args.core), ensure_ascii=False))
+    html = html.replace("/*STARTUP*/", json.dumps(startup(program), ensure_ascii=False))
     html = html.replace("/*RUNTIME*/", script(bundle(page, "program.js")))
     html = html.replace("@VERSION@", args.version)
     pathlib.Path(args.output).write_text(html, encoding="utf-8")

@@ -3,6 +3,7 @@
 // comes back as JSON; and what a screen reader is told and the raster, as the core says.
 #include "forms.h"
 #include "integer.h"
+#include "interaction.h"
 #include "json.h"
 #include "picture.h"
 #include "raster.h"
@@ -10,6 +11,7 @@
 
 #include <deque>
 #include <emscripten/emscripten.h>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,14 +25,18 @@ void writeControl(web::Json& j, const rt::ControlDesign& c) {
     j.key("left").number(c.left).key("top").number(c.top);
     j.key("width").number(c.width).key("height").number(c.height);
     j.key("tabIndex").number(c.tabIndex);
+    // Where it stands in the design's pixels, as every edition rounds them.
+    j.key("px").beginArray();
+    for (const int twips : {c.left, c.top, c.width, c.height})
+        j.number(rt::scaledPixels(twips, 1));
+    j.endArray();
     j.key("text").string(c.text);
     j.key("min").number(c.min).key("max").number(c.max).key("value").number(c.value);
     j.key("unit").string(rt::name(c.unit));
     j.key("picture").string(c.picture);
     j.key("toolTip").string(c.toolTip);
     j.key("accessibleName").string(rt::spokenName(c));
-    // What a bar's Ctrl keys move it by, and what a screen reader adds about a long one.
-    j.key("tenth").number(rt::tenthOfRange(c.min, c.max));
+    // What a screen reader adds about a long bar.
     j.key("description")
         .string(c.kind == rt::ControlKind::ScrollBar && rt::isLongBar(c.min, c.max)
                     ? rt::kLongBarHint
@@ -49,9 +55,20 @@ void writeForm(web::Json& j, const rt::FormClass& f) {
     j.key("foreIsHighlightedText").boolean(d.foreIsHighlightedText);
     j.key("kind").string(rt::name(d.kind));
     j.key("description").string(d.figure.empty() ? "" : rt::describeEmpty(d));
+    j.key("px").beginArray().number(rt::scaledPixels(d.width, 1));
+    j.number(rt::scaledPixels(d.height, 1)).endArray();
+    // The controls from the bottom of the stack up; the keys reach them in tab order.
     j.key("controls").beginArray();
-    for (const rt::ControlDesign& c : d.controls)
-        writeControl(j, c);
+    for (const rt::ControlDesign* c : rt::stackingOrder(d))
+        writeControl(j, *c);
+    j.endArray();
+    j.key("menu").beginArray(); // the figure's context menu: [command, text]
+    for (const rt::MenuEntry& entry : rt::figureMenu(d))
+        j.beginArray().string(rt::name(entry.command)).string(entry.text).endArray();
+    j.endArray();
+    j.key("tabOrder").beginArray();
+    for (const rt::ControlDesign* c : rt::tabOrder(d))
+        j.string(c->name);
     j.endArray();
     j.key("events").beginArray();
     for (const rt::EventHandler& h : f.handlers)
@@ -90,8 +107,24 @@ class PageControls : public rt::Controls {
     std::string_view separator_;
 };
 
+std::string hexColour(std::uint32_t rgb) {
+    static constexpr char digits[] = "0123456789abcdef";
+    std::string out = "#";
+    for (int shift = 20; shift >= 0; shift -= 4)
+        out += digits[(rgb >> shift) & 0xF];
+    return out;
+}
+
 std::string result;
 std::vector<int> rects;
+std::map<std::string, rt::Rest, std::less<>> rests; // each window's, made on first use
+rt::Desk desk;
+
+rt::Rest& restOf(const char* form) {
+    auto found = rests.find(std::string_view(form));
+    if (found == rests.end()) found = rests.emplace(form, app::formClass(form)->design).first;
+    return found->second;
+}
 
 } // namespace
 
@@ -104,13 +137,22 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_program() {
     j.beginObject();
     j.key("startup").string(app::kStartupForm);
     j.key("version").string(app::kVersion);
-    j.key("restMs").number(rt::kRestMs);
+    j.key("twipsPerPixel").number(rt::kTwipsPerPixel);
     // The worksheet commands' names, and the resolution of a picture for paper.
     j.key("worksheet").beginObject();
     j.key("copy").string(rt::kCopyFigure).key("save").string(rt::kSaveFigure);
     j.key("print").string(rt::kPrintFigure).key("svg").string(rt::kSaveSvg);
     j.key("png").string(rt::kSavePng).key("dpi").number(rt::kPaperDpi);
     j.endObject();
+    // The printed page's measures, for the page's print style (taken at build time).
+    const rt::PrintedPage& page = rt::kPrintedPage;
+    j.key("printedPage").beginObject();
+    j.key("marginMm").number(page.marginMm).key("captionPt").number(page.captionPt);
+    j.key("afterCaptionPt").number(page.afterCaptionPt);
+    j.key("afterFigurePt").number(page.afterFigurePt).key("valuesPt").number(page.valuesPt);
+    j.key("columnGapPt").number(page.columnGapPt).key("rowGapPt").number(page.rowGapPt);
+    j.endObject();
+    j.key("focusRing").string(hexColour(rt::kFocusRingColour));
     j.key("forms").beginArray();
     for (const rt::FormClass* f : app::formClasses())
         writeForm(j, *f);
@@ -152,21 +194,6 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_spoken(const char* form, const char*
     if (const rt::FormClass* f = app::formClass(form))
         for (const rt::ControlDesign& c : f->design.controls)
             if (c.name == bar) result = rt::spokenValue(c.unit, value, separator);
-    return result.c_str();
-}
-
-// The results message of the boxes that changed since a bar last rested, from their new
-// texts given as "box=text" lines.
-EMSCRIPTEN_KEEPALIVE const char* schimatios_results(const char* form, const char* changed) {
-    const auto texts = pairs(changed);
-    std::deque<std::string> kept; // (each read as a string, and kept where it stands)
-    result.clear();
-    if (const rt::FormClass* f = app::formClass(form))
-        result = rt::resultsMessage(f->design, [&](const std::string& box) -> const std::string* {
-            for (const auto& [name, text] : texts)
-                if (name == box) return &kept.emplace_back(text);
-            return nullptr;
-        });
     return result.c_str();
 }
 
@@ -237,6 +264,71 @@ EMSCRIPTEN_KEEPALIVE const int* schimatios_raster(int circle, double x1, double 
     for (const rt::PixelRect& r : out)
         rects.insert(rects.end(), {r.x, r.y, r.w, r.h});
     return rects.data();
+}
+
+// What a key does in a window: {"command": "MoveBar", "value": 5, "control": "hsbpleyra"}.
+// `key` as "Ctrl+ArrowDown"; `focused` the control that has the focus, or "".
+EMSCRIPTEN_KEEPALIVE const char* schimatios_key(const char* form, const char* focused, int value,
+                                                int selection, const char* key) {
+    web::Json j;
+    j.beginObject();
+    const rt::FormClass* f = app::formClass(form);
+    const std::optional<rt::KeyPress> press = rt::keyPressNamed(key);
+    rt::Answer answer;
+    if (f && press) {
+        rt::Focus focus{nullptr, value, selection != 0};
+        for (const rt::ControlDesign& c : f->design.controls)
+            if (c.name == focused) focus.control = &c;
+        answer = rt::answerKey(f->design, focus, *press);
+    }
+    j.key("command").string(rt::name(answer.command));
+    j.key("value").number(answer.value).key("control").string(answer.control);
+    j.endObject();
+    result = j.text();
+    return result.c_str();
+}
+
+// The page's zoom after Ctrl + (ask 0), Ctrl − (1) or Ctrl 0 (2), from `now`.
+EMSCRIPTEN_KEEPALIVE double schimatios_zoom(double now, int ask) {
+    return rt::nextZoom(rt::kPageZoomSteps, now, static_cast<rt::ZoomAsk>(ask));
+}
+
+// The focus ring's width in CSS pixels at the page's scale.
+EMSCRIPTEN_KEEPALIVE int schimatios_ring(double scale) {
+    return rt::focusRingWidth(scale);
+}
+
+// The rest rule of a window: a bar moved (wake after the milliseconds returned), a box
+// written anew, the wait over ({"wakeAfter": ms, "say": text}), the window unloaded.
+EMSCRIPTEN_KEEPALIVE int schimatios_rest_moved(const char* form) {
+    return restOf(form).moved();
+}
+EMSCRIPTEN_KEEPALIVE void schimatios_rest_written(const char* form, const char* box,
+                                                  const char* text) {
+    restOf(form).written(box, text);
+}
+EMSCRIPTEN_KEEPALIVE const char* schimatios_rest_due(const char* form, int held) {
+    const rt::Rest::Due due = restOf(form).due(held != 0);
+    web::Json j;
+    j.beginObject().key("wakeAfter").number(due.wakeAfter).key("say").string(due.say).endObject();
+    result = j.text();
+    return result.c_str();
+}
+EMSCRIPTEN_KEEPALIVE void schimatios_rest_stop(const char* form) {
+    restOf(form).stop();
+}
+
+// The desk: a window shown (1) or unloaded (0); returns the window being worked, which
+// the page fits to the viewport and the credits and the notice stand above.
+EMSCRIPTEN_KEEPALIVE const char* schimatios_desk(const char* form, int shown) {
+    if (const rt::FormClass* f = app::formClass(form)) {
+        if (shown)
+            desk.shown(f->design);
+        else
+            desk.unloaded(f->design);
+    }
+    result = desk.worked();
+    return result.c_str();
 }
 
 } // extern "C"

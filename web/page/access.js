@@ -18,36 +18,42 @@ export function tell(message) {
   setTimeout(() => { live.textContent = message; }, 50);
 }
 
-// A window's boxes that changed since a bar last rested, told when one has been still
-// for the core's rest time and its thumb is not held. Nothing is told during a drag.
+// A window's rest rule, the core's: the boxes its bars' moves changed are told once the
+// bars have come to rest. This is only the page's timer for it.
 export class Rest {
   constructor(form) {
     this.form = form;
-    this.changed = new Map();
     this.timer = null;
   }
 
+  get core() {
+    return this.form.shell.core;
+  }
+
   moved(bar) {
+    if (!this.core) return;
     this.bar = bar;
+    this.wake(this.core.rest.moved(this.form.name));
+  }
+
+  wake(ms) {
     clearTimeout(this.timer);
-    this.timer = setTimeout(() => this.rested(), this.form.shell.core.program.restMs);
+    this.timer = setTimeout(() => this.rested(), ms);
   }
 
   boxChanged(name, text) {
-    this.changed.set(name, text);
+    this.core.rest.written(this.form.name, name, text);
   }
 
   rested() {
     if (!this.form.loaded) return;
-    if (this.bar.dragging) return this.moved(this.bar); // still held: not at rest
-    const lines = [...this.changed].map(([name, text]) => name + "=" + text).join("\n");
-    this.changed.clear();
-    const message = this.form.shell.core.results(this.form.name, lines);
-    if (message) tell(message);
+    const due = this.core.rest.due(this.form.name, Boolean(this.bar && this.bar.dragging));
+    if (due.wakeAfter) this.wake(due.wakeAfter);
+    else if (due.say) tell(due.say);
   }
 
   stop() {
     clearTimeout(this.timer);
-    this.changed.clear();
+    if (this.core) this.core.rest.stop(this.form.name);
   }
 }

@@ -20,8 +20,24 @@ export async function loadCore() {
     // {steps: [[kind, name, text, x1, y1, x2, y2, colour], ...]} or {error, message}.
     run: (form, control, event, values, separator) => JSON.parse(run(form, control, event, values, separator)),
     spokenValue: core.cwrap("schimatios_spoken", "string", ["string", "string", "number", "string"]),
-    // The results message of the changed boxes, given as "box=text" lines.
-    results: core.cwrap("schimatios_results", "string", ["string", "string"]),
+    // What a key ("Ctrl+ArrowDown") does in a form, with the focus on a control (a bar at
+    // value, a box with text selected or not): {command, value, control}.
+    key: (form, focused, value, selection, key) =>
+      JSON.parse(core.ccall("schimatios_key", "string", ["string", "string", "number", "number", "string"],
+                            [form, focused, value, selection ? 1 : 0, key])),
+    // The page's zoom after Ctrl + ("in"), Ctrl − ("out") or Ctrl 0 ("reset").
+    zoom: (now, ask) => core.ccall("schimatios_zoom", "number", ["number", "number"],
+                                   [now, ["in", "out", "reset"].indexOf(ask)]),
+    ringWidth: core.cwrap("schimatios_ring", "number", ["number"]),
+    // A window's rest rule: moved (→ ms to wait), written, due (→ {wakeAfter, say}), stop.
+    rest: {
+      moved: core.cwrap("schimatios_rest_moved", "number", ["string"]),
+      written: core.cwrap("schimatios_rest_written", null, ["string", "string", "string"]),
+      due: (form, held) => JSON.parse(core.ccall("schimatios_rest_due", "string", ["string", "number"], [form, held ? 1 : 0])),
+      stop: core.cwrap("schimatios_rest_stop", null, ["string"]),
+    },
+    // The desk told of a window shown or unloaded; the window being worked comes back.
+    desk: (form, shown) => core.ccall("schimatios_desk", "string", ["string", "number"], [form, shown ? 1 : 0]),
     // Room for the numbers of `items` drawn items (five each), for picture().
     drawing(items) {
       const at = core._schimatios_drawing(items) >> 2;

@@ -5,7 +5,8 @@
 import { HEADINGS, Rest, WINDOW_ROLES, tell } from "./access.js";
 import { makeControl } from "./controls.js";
 import { colour } from "./design.js";
-import { attachWorksheet } from "./worksheet.js";
+import { keyName } from "./keys.js";
+import { attachWorksheet, worksheetCommand } from "./worksheet.js";
 import { beep, decimalSeparator } from "./services.js";
 import { Surface } from "./surface.js";
 
@@ -59,12 +60,9 @@ export class Form {
     this.surface.describe(d.description);
     this.rest = new Rest(this);
     this.controls = new Map();
-    // Labels lie beneath the controls they overlap; the rest in tab order.
-    const labels = d.controls.filter((c) => c.kind === "label");
-    const others = d.controls.filter((c) => c.kind !== "label")
-                             .sort((a, b) => a.tabIndex - b.tabIndex);
+    // From the bottom of the stack up, as the core orders them.
     const describedBy = [];
-    for (const c of [...labels, ...others]) {
+    for (const c of d.controls) {
       const control = makeControl(this, c);
       control.el.dataset.control = c.name;
       client.append(control.el);
@@ -75,7 +73,7 @@ export class Form {
       }
     }
     if (d.kind !== "main") announced.setAttribute("aria-describedby", describedBy.join(" "));
-    this.focusable = others.map((c) => this.controls.get(c.name).el);
+    this.focusable = d.tabOrder.map((name) => this.controls.get(name).el);
 
     el.append(bar, client);
     el.addEventListener("pointerdown", () => this.activate(false), true);
@@ -83,17 +81,8 @@ export class Form {
       this.lastFocus = e.target;
       this.activate(false);
     });
-    el.addEventListener("keydown", (e) => this.tabWithin(e));
     this.el = el;
     if (d.description) attachWorksheet(this); // a figure window: its copy, save and print
-    // A dialog and the notice close with Escape too, as their own button closes them.
-    if (d.kind !== "main")
-      el.addEventListener("keydown", (e) => {
-        if (e.key !== "Escape") return;
-        e.preventDefault();
-        const button = [...this.controls.values()].find((c) => c.kind === "button");
-        if (button) button.el.click();
-      });
     this.client = client;
     this.offset = { x: 0, y: 0 };
     this.shell.desk.append(el);
@@ -107,6 +96,7 @@ export class Form {
       this.load();
       if (inPlaceOf && inPlaceOf.loaded) this.offset = { ...inPlaceOf.offset };
     }
+    if (fresh) this.shell.shown(this);
     this.shell.layout();
     this.activate(true, fresh);
     // A figure window, as it opens, says what it is and what its drawing shows: the
@@ -147,14 +137,33 @@ export class Form {
     }
   }
 
-  // Tab and Shift+Tab walk the window's own controls in tab order, round and round.
-  tabWithin(e) {
-    if (e.key !== "Tab" || this.focusable.length === 0) return;
+  // A key in the window goes to the core, and what it answers is done here.
+  key(e) {
+    let focused = "", value = 0;
+    for (const [name, c] of this.controls)
+      if (c.el === document.activeElement) {
+        focused = name;
+        if (c.kind === "scrollbar") value = c.value;
+      }
+    const box = document.activeElement;
+    const selection = box && box.tagName === "INPUT" && box.selectionStart !== box.selectionEnd;
+    const answer = this.shell.core.key(this.name, focused, value, selection, keyName(e));
+    if (answer.command === "None") return;
     e.preventDefault();
-    const i = this.focusable.indexOf(document.activeElement);
-    const n = this.focusable.length;
-    const next = i < 0 ? 0 : (i + (e.shiftKey ? n - 1 : 1)) % n;
-    this.focusable[next].focus();
+    this.carryOut(answer);
+  }
+
+  carryOut({ command, value, control }) {
+    const c = control ? this.controls.get(control) : null;
+    switch (command) {
+      case "MoveBar": c.moveTo(value, "Change"); break;
+      case "PressButton": c.el.click(); break;
+      case "FocusControl": c.el.focus(); break;
+      case "ZoomIn": this.shell.stepZoom("in"); break;
+      case "ZoomOut": this.shell.stepZoom("out"); break;
+      case "ZoomReset": this.shell.stepZoom("reset"); break;
+      default: worksheetCommand(this, command);
+    }
   }
 
   // The title bar moves the window, as a window manager's would.

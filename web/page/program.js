@@ -2,16 +2,12 @@
 // first use, the windows laid out on the desk (the window being worked fitted to the
 // viewport, the others placed relative to it), the zoom, the end, the start.
 import { loadCore } from "./core.js";
-import { px } from "./design.js";
 import { Form } from "./form.js";
 import { prepareSheet } from "./worksheet.js";
 import { keepOffline, showEnded } from "./services.js";
 
 const TITLE_HEIGHT = 22; // logical pixels, scaled with the window
 const MARGIN = 8;
-// The page's zooms are times the fitted size, where the desktop's are times the design:
-// the page already fills the viewport at 1, so it steps down as well as up.
-const ZOOMS = [0.5, 0.67, 0.8, 0.9, 1, 1.1, 1.25, 1.5, 1.75, 2];
 
 const desk = document.getElementById("desk");
 // The form the program starts on comes with the page; the others come with the core.
@@ -21,7 +17,7 @@ const waiting = []; // what a pupil did before the core was ready, in order
 
 // What every form may ask of the program.
 const shell = {
-  core: null, desk, zoom: 1, scale: 1, nextZ: 1, active: null,
+  core: null, desk, zoom: 1, scale: 1, nextZ: 1, active: null, worked: STARTUP.name,
   form(name) {
     let f = forms.get(name);
     if (!f) {
@@ -38,7 +34,16 @@ const shell = {
   },
   layout,
   end,
+  // The core's desk keeps which window is being worked: the page fits that one.
+  shown(form) {
+    if (shell.core) shell.worked = shell.core.desk(form.name, true);
+  },
+  stepZoom(ask) {
+    shell.zoom = shell.core.zoom(shell.zoom, ask);
+    layout();
+  },
   formUnloaded(form, endWhenLast) {
+    if (shell.core) shell.worked = shell.core.desk(form.name, false);
     if (shell.active === form) shell.active = null;
     if (!endWhenLast) return;
     if (loadedForms().length === 0) {
@@ -57,9 +62,11 @@ function end(message) {
   showEnded(message, () => shell.form(STARTUP.name).show());
 }
 
-// The window being worked: the largest loaded one. The page fits it to the viewport;
-// the others are placed relative to it.
+// The window being worked: the page fits it to the viewport; the others are placed
+// relative to it. (With none, the largest loaded window.)
 function mainWindow() {
+  const worked = forms.get(shell.worked);
+  if (worked && worked.loaded) return worked;
   let best = null;
   for (const f of loadedForms())
     if (!best || f.design.width * f.design.height > best.design.width * best.design.height)
@@ -70,19 +77,20 @@ function mainWindow() {
 function layout() {
   const main = mainWindow();
   if (!main) return;
-  const mw = px(main.design.width), mh = px(main.design.height) + TITLE_HEIGHT;
+  const [mw, dh] = main.design.px, mh = dh + TITLE_HEIGHT;
   // (the viewport's size, which asks the browser for no layout)
   const fit = Math.min((innerWidth - 2 * MARGIN) / mw, (innerHeight - 2 * MARGIN) / mh);
   shell.scale = Math.max(0.25, fit) * shell.zoom;
   const s = shell.scale;
   document.documentElement.style.setProperty("--s", String(s));
+  if (shell.core) document.documentElement.style.setProperty("--ring", shell.core.ringWidth(s) + "px");
   desk.dataset.scale = String(s);
   const centre = {
     x: Math.max(MARGIN + (mw * s) / 2, innerWidth / 2),
     y: Math.max(MARGIN + (mh * s) / 2, innerHeight / 2),
   };
   for (const f of loadedForms()) {
-    const w = px(f.design.width), h = px(f.design.height);
+    const [w, h] = f.design.px;
     f.client.style.width = w * s + "px";
     f.client.style.height = h * s + "px";
     f.el.style.width = w * s + "px";
@@ -108,17 +116,13 @@ window.addEventListener("resize", layout);
 // The browser's own print command prints the figure being worked too.
 window.addEventListener("beforeprint", () => prepareSheet(shell.active));
 
+// Every key goes to the window it was pressed in (or the one worked last), which asks
+// the core what it does; a menu open on the page keeps its own keys.
 document.addEventListener("keydown", (e) => {
-  if (!e.ctrlKey || e.altKey) return;
-  const i = ZOOMS.indexOf(shell.zoom);
-  let next = null;
-  if (e.key === "+" || e.key === "=" || e.code === "NumpadAdd") next = ZOOMS[Math.min(ZOOMS.length - 1, i + 1)];
-  else if (e.key === "-" || e.code === "NumpadSubtract") next = ZOOMS[Math.max(0, i - 1)];
-  else if (e.key === "0" || e.code === "Numpad0") next = 1;
-  if (next === null) return;
-  e.preventDefault();
-  shell.zoom = next;
-  layout();
+  if (!shell.core || e.defaultPrevented || (e.target.closest && e.target.closest("#menu"))) return;
+  const form = loadedForms().find((f) => f.el.contains(e.target)) ||
+               (shell.active && shell.active.loaded ? shell.active : null);
+  if (form) form.key(e);
 });
 
 // The first window at once, in the program's own font as soon as it has loaded; then the
@@ -128,6 +132,7 @@ shell.form(STARTUP.name).show();
 const core = await loadCore();
 for (const f of core.program.forms) classes.set(f.name, f);
 shell.core = core;
+for (const f of loadedForms().sort((a, b) => a.z - b.z)) shell.shown(f);
 document.body.dataset.core = ""; // (for whoever scripts the page: the core is ready)
 layout(); // the bars' values as the core says them
 for (const handler of waiting.splice(0)) handler();

@@ -13,7 +13,6 @@ export class ScrollBar {
     this.min = c.min;
     this.max = c.max;
     this.value = c.value;
-    this.tenth = c.tenth;
     const el = document.createElement("div");
     el.className = "scrollbar";
     el.tabIndex = 0;
@@ -139,20 +138,6 @@ export class ScrollBar {
     this.el.addEventListener("pointerup", release);
     this.el.addEventListener("pointercancel", release);
     this.el.addEventListener("lostpointercapture", release);
-    this.el.addEventListener("keydown", (e) => {
-      const tenth = e.ctrlKey ? this.tenth : 1;
-      const moves = {
-        ArrowUp: -tenth, ArrowLeft: -tenth, PageUp: -tenth,
-        ArrowDown: tenth, ArrowRight: tenth, PageDown: tenth,
-      };
-      if (e.key in moves) {
-        e.preventDefault();
-        this.step(moves[e.key]);
-      } else if (e.key === "Home" || e.key === "End") {
-        e.preventDefault();
-        this.moveTo(e.key === "Home" ? this.min : this.max, "Change");
-      }
-    });
     this.el.addEventListener("wheel", (e) => {
       e.preventDefault();
       this.wheel += e.deltaMode === 0 ? e.deltaY : e.deltaY * 40;

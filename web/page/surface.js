@@ -7,7 +7,7 @@
 // in whole device pixels (the raster's own rectangles; a letter's inked box and a margin
 // for its edge), so clearing what was drawn last and painting what is drawn now gives the
 // same pixels as painting everything afresh.
-import { TWIPS_PER_PIXEL, colour } from "./design.js";
+import { colour } from "./design.js";
 
 const LETTER_MARGIN = 2; // device pixels around a letter's inked box: its antialiased edge
 
@@ -86,10 +86,11 @@ export class Surface {
   // Where every item falls on a W × H canvas: the raster's rectangles of each line and
   // circle, each letter's place, and the box that holds them all.
   layOut(W, H) {
-    const k = this.ratio / TWIPS_PER_PIXEL; // device pixels a twip
-    const pen = Math.max(1, Math.round(this.ratio)); // whole device pixels, all along
     const font = 10 * this.ratio + 'px "Schimatios Sans"';
     this.context.font = font;
+    if (this.items.length === 0) return { shapes: [], letters: [], font, box: null };
+    const k = this.ratio / this.shell.core.program.twipsPerPixel; // device pixels a twip
+    const pen = Math.max(1, Math.round(this.ratio)); // whole device pixels, all along
     const shapes = [], letters = [];
     let box = null;
     const grow = (x0, y0, x1, y1) => {

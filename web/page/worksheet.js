@@ -148,49 +148,43 @@ function closeMenu(focusBack) {
   if (focusBack && focusBack.isConnected) focusBack.focus();
 }
 
-// The letter a Ctrl shortcut's key stands for: the Latin letter it types, as on any Latin
-// layout; where it types another script's letter, the key's place (the C key of a Greek
-// keyboard types "ψ", and Ctrl with it copies).
-const shortcutLetter = (e) =>
-  /^[a-z]$/i.test(e.key) ? e.key.toLowerCase() : /^Key[A-Z]$/.test(e.code) ? e.code.slice(3).toLowerCase() : "";
-
-// The worksheet commands of a figure window: its keys, and its menu on the drawing.
-export function attachWorksheet(form) {
-  const names = form.shell.core.program.worksheet;
-  const saveMenu = (x, y) => showMenu(x, y, [[names.svg, () => saveFigure(form, "svg")],
-                                             [names.png, () => saveFigure(form, "png")]]);
-  const menuAt = (x, y) => showMenu(x, y, [[names.copy, () => copyFigure(form)],
-                                          [names.save, () => saveMenu(x, y)],
-                                          [names.print, () => printFigure(form)]]);
-  const middle = () => {
-    const r = form.surface.canvas.getBoundingClientRect();
-    return [r.left + r.width / 2, r.top + r.height / 2];
+// The worksheet's commands, as the core names them, in a figure window.
+export function worksheetCommand(form, command) {
+  const r = form.surface.canvas.getBoundingClientRect();
+  const [x, y] = [r.left + r.width / 2, r.top + r.height / 2];
+  const run = {
+    CopyFigure: () => copyFigure(form).catch((error) => { window.lastCopyError = String(error); }),
+    SaveFigure: () => saveMenu(form, x, y),
+    PrintFigure: () => printFigure(form),
+    FigureMenu: () => menuAt(form, x, y),
   };
-  form.el.addEventListener("keydown", (e) => {
-    const key = shortcutLetter(e);
-    if ((e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey && ["c", "s", "p"].includes(key)) {
-      const box = document.activeElement;
-      const selected = box && box.tagName === "INPUT" && box.selectionStart !== box.selectionEnd;
-      if (key === "c" && selected) return; // a box's own text, as the browser copies it
-      e.preventDefault();
-      if (key === "c") copyFigure(form).catch((error) => { window.lastCopyError = String(error); });
-      else if (key === "s") saveMenu(...middle());
-      else printFigure(form);
-    } else if (e.key === "ContextMenu" || (e.shiftKey && e.key === "F10")) {
-      e.preventDefault();
-      menuAt(...middle());
-    }
-  });
+  if (run[command]) run[command]();
+}
+
+// Saved as SVG or as PNG: the page asks which, as a desktop's save dialog does.
+function saveMenu(form, x, y) {
+  const names = form.shell.core.program.worksheet;
+  showMenu(x, y, [[names.svg, () => saveFigure(form, "svg")], [names.png, () => saveFigure(form, "png")]]);
+}
+
+// The figure's context menu at a point, its entries the core's.
+function menuAt(form, x, y) {
+  showMenu(x, y, form.design.menu.map(([command, text]) =>
+    [text, command === "SaveFigure" ? () => saveMenu(form, x, y) : () => worksheetCommand(form, command)]));
+}
+
+// A figure window's menu on the drawing: a right click, or a long press of a finger.
+export function attachWorksheet(form) {
   const canvas = form.surface.canvas;
   canvas.addEventListener("contextmenu", (e) => {
     e.preventDefault();
-    menuAt(e.clientX, e.clientY);
+    menuAt(form, e.clientX, e.clientY);
   });
   // A long press of a finger, where a touch screen gives no context menu of its own.
   let press = null;
   canvas.addEventListener("pointerdown", (e) => {
     if (e.pointerType !== "touch") return;
-    press = setTimeout(() => menuAt(e.clientX, e.clientY), 600);
+    press = setTimeout(() => menuAt(form, e.clientX, e.clientY), 600);
   });
   for (const end of ["pointerup", "pointercancel", "pointermove"])
     canvas.addEventListener(end, () => clearTimeout(press));

@@ -18,4 +18,14 @@ const std::vector<const rt::FormClass*>& formClasses();
 // The form class of that name, or nullptr.
 const rt::FormClass* formClass(std::string_view name);
 
+// How a pupil comes to a window and goes back: the button of another window whose click
+// shows it, that window, and the window's own button whose click shows that one again
+// (empty where there is none). Read from the handlers themselves.
+struct Way {
+    std::string_view from, opens, back;
+};
+Way wayTo(std::string_view form);
+// The figure windows, in the order the menu shows them (row by row).
+std::vector<const rt::FormClass*> figureClasses();
+
 } // namespace app

@@ -52,7 +52,7 @@ void repaint(benchmark::State& state, const testkit::FigureWindow& w) {
 // event loop; reports events per second and CPU time per event.
 void sustainedDrag(benchmark::State& state) {
     Open open(
-        testkit::kFigureWindows[0]); // the segment: 18 001 values, a new one on nearly every pixel
+        testkit::figureWindows()[0]); // the segment: 18 001 values, a new one on nearly every pixel
     QScrollBar* bar = open.bar;
     constexpr int kSteps = 10000;
     for (auto _ : state) {
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     desktop::setUpApplication(application);
-    for (const testkit::FigureWindow& w : testkit::kFigureWindows) {
+    for (const testkit::FigureWindow& w : testkit::figureWindows()) {
         benchmark::RegisterBenchmark((std::string("update/") + w.row).c_str(), update, w)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark((std::string("repaint/") + w.row).c_str(), repaint, w)

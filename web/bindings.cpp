@@ -66,6 +66,10 @@ void writeForm(web::Json& j, const rt::FormClass& f) {
     for (const rt::MenuEntry& entry : rt::figureMenu(d))
         j.beginArray().string(rt::name(entry.command)).string(entry.text).endArray();
     j.endArray();
+    // How a pupil comes to the window and goes back (for whoever scripts the page).
+    const app::Way way = app::wayTo(d.name);
+    j.key("way").beginObject().key("from").string(way.from).key("opens").string(way.opens);
+    j.key("back").string(way.back).endObject();
     j.key("tabOrder").beginArray();
     for (const rt::ControlDesign* c : rt::tabOrder(d))
         j.string(c->name);
@@ -153,6 +157,10 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_program() {
     j.key("columnGapPt").number(page.columnGapPt).key("rowGapPt").number(page.rowGapPt);
     j.endObject();
     j.key("focusRing").string(hexColour(rt::kFocusRingColour));
+    j.key("figures").beginArray(); // the figure windows, as the menu shows them
+    for (const rt::FormClass* f : app::figureClasses())
+        j.string(f->name());
+    j.endArray();
     j.key("forms").beginArray();
     for (const rt::FormClass* f : app::formClasses())
         writeForm(j, *f);

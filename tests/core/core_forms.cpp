@@ -174,3 +174,37 @@ TEST(Forms, UnloadsOnlyItselfAndShowsKnownForms) {
             }
         }
 }
+
+namespace {
+
+// Every window a pupil reaches: from which window, by which button, and back by which.
+TEST(Ways, EveryWindowIsReachedAndLeft) {
+    struct Row {
+        const char* form;
+        const char* from;
+        const char* opens;
+        const char* back;
+    } rows[] = {{"Formline", "Form1", "Command7", "Command1"},
+                {"Formangle", "Form1", "Command8", "Command1"},
+                {"Formt", "Form1", "Command2", "Command2"},
+                {"Formo", "Form1", "Command3", "Command2"},
+                {"Formk", "Form1", "Command1", "Command2"},
+                {"Formtri", "Form1", "Command5", "Command1"},
+                {"Formparal", "Form1", "Command10", "Command2"},
+                {"Formtra", "Form1", "Command6", "Command1"},
+                {"Formd", "Form1", "Command9", ""},
+                {"Formm", "", "", ""}}; // shown by a bar's move, not by a button
+    for (const Row& r : rows) {
+        const app::Way way = app::wayTo(r.form);
+        EXPECT_EQ(way.opens, r.opens) << r.form;
+        EXPECT_EQ(way.back, r.back) << r.form;
+        EXPECT_EQ(way.from, *r.opens ? r.from : "") << r.form;
+    }
+    std::vector<std::string_view> figures;
+    for (const rt::FormClass* f : app::figureClasses())
+        figures.push_back(f->name());
+    EXPECT_EQ(figures, (std::vector<std::string_view>{"Formline", "Formangle", "Formt", "Formo",
+                                                      "Formk", "Formtri", "Formparal", "Formtra"}));
+}
+
+} // namespace

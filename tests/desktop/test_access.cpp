@@ -167,7 +167,7 @@ class TestAccess : public QObject {
         QTest::addColumn<QString>("form");
         QTest::addColumn<int>("role");
         QTest::newRow("menu") << "Form1" << int(QAccessible::Window);
-        for (const FigureWindow& w : kFigureWindows)
+        for (const FigureWindow& w : figureWindows())
             QTest::newRow(w.row) << w.form << int(QAccessible::Window);
         QTest::newRow("credits") << "Formd" << int(QAccessible::Dialog);
         QTest::newRow("notice") << "Formm" << int(QAccessible::AlertMessage);

@@ -36,7 +36,7 @@ class TestGrowth : public QObject {
                                : (kSanitized ? 200 : 1000);
         Fixture f;
         const auto round = [&] {
-            for (const FigureWindow& v : kFigureWindows) {
+            for (const FigureWindow& v : figureWindows()) {
                 desktop::Form& w = f.open(v.button, v.form);
                 dragThumb(w.scrollBar(v.bar), 120, 6);
                 clickArrow(w.scrollBar(v.bar), true);

@@ -1,5 +1,7 @@
 #include "testkit.h"
 
+#include "forms.h"
+
 #include <QLocale>
 #include <clocale>
 
@@ -29,12 +31,31 @@ std::vector<desktop::DrawItem> drawnBy(const rt::Update& update, QRgb foreColour
     return items;
 }
 
+const std::vector<FigureWindow>& figureWindows() {
+    static const std::vector<FigureWindow> windows = [] {
+        std::vector<FigureWindow> out;
+        for (const rt::FormClass* f : app::figureClasses()) {
+            const app::Way way = app::wayTo(f->name());
+            const rt::ControlDesign* bar = nullptr;
+            for (const rt::ControlDesign& c : f->design.controls)
+                if (c.kind == rt::ControlKind::ScrollBar &&
+                    (!bar || c.max - c.min > bar->max - bar->min))
+                    bar = &c;
+            // (the design's names and captions are the program's own constant texts)
+            out.push_back({f->design.name.data(), way.opens.data(), f->design.name.data(),
+                           f->design.caption.data(), way.back.data(), bar->name.data()});
+        }
+        return out;
+    }();
+    return windows;
+}
+
 void figureWindowRows() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("back");
-    for (const FigureWindow& w : kFigureWindows)
+    for (const FigureWindow& w : figureWindows())
         QTest::newRow(w.row) << w.button << w.form << QString::fromUtf8(w.caption) << w.back;
 }
 

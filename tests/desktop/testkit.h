@@ -55,28 +55,16 @@ struct Fixture {
     }
 };
 
-// The eight figure windows, as the menu opens them.
+// The figure windows, as the menu opens them: read from the program's table of forms.
 struct FigureWindow {
-    const char* row;    // a short name for test rows
+    const char* row;    // a name for test rows: the form's
     const char* button; // the menu button that opens it
     const char* form;
     const char* caption;
     const char* back; // its back button
-    const char* bar;  // a bar whose every step redraws (the trapezium's α > γ holds)
+    const char* bar;  // its bar of the most values (the first such), which redraws on every step
 };
-
-inline constexpr FigureWindow kFigureWindows[] = {
-    {"segment", "Command7", "Formline", "ΣΧΗμάτιος: ΕΥΘΥΓΡΑΜΜΟ ΤΜΗΜΑ", "Command1", "hsbdief"},
-    {"angle", "Command8", "Formangle", "ΣΧΗμάτιος: ΓΩΝΙΑ", "Command1", "hsbgonia"},
-    {"square", "Command2", "Formt", "ΣΧΗμάτιος: ΤΕΤΡΑΓΩΝΟ", "Command2", "hsbpleyra"},
-    {"rectangle", "Command3", "Formo", "ΣΧΗμάτιος: ΟΡΘΟΓΩΝΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ", "Command2",
-     "hsbpleyraa"},
-    {"circle", "Command1", "Formk", "ΣΧΗμάτιος: ΚΥΚΛΟΣ", "Command2", "hsbR"},
-    {"triangle", "Command5", "Formtri", "ΣΧΗμάτιος: ΤΡΙΓΩΝΟ", "Command1", "hsbgoniaa"},
-    {"parallelogram", "Command10", "Formparal", "ΣΧΗμάτιος: ΠΛΑΓΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ", "Command2",
-     "hsbgonia1"},
-    {"trapezium", "Command6", "Formtra", "ΣΧΗμάτιος: ΤΡΑΠΕΖΙΟ", "Command1", "hsbgoniaa"},
-};
+const std::vector<FigureWindow>& figureWindows();
 
 // A data table with the columns "button", "form", "caption" and "back", a row a window.
 void figureWindowRows();

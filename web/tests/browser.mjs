@@ -1,6 +1,7 @@
 // Shared by the browser suites: the built file in one of the three engines, chosen by
 // ENGINE (chromium, firefox or webkit; chromium when unset).
 import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
 import path from "node:path";
 import url from "node:url";
 import { launchEngine, unsupported as engineCannot } from "./driver/engines.mjs";
@@ -132,13 +133,12 @@ export async function outsideRequests(page) {
   return requests.filter((u) => !u.startsWith("data:") && u !== fileUrl);
 }
 
-export const FIGURES = [
-  { row: "segment", button: "Command7", form: "Formline", caption: "ΣΧΗμάτιος: ΕΥΘΥΓΡΑΜΜΟ ΤΜΗΜΑ", back: "Command1" },
-  { row: "angle", button: "Command8", form: "Formangle", caption: "ΣΧΗμάτιος: ΓΩΝΙΑ", back: "Command1" },
-  { row: "square", button: "Command2", form: "Formt", caption: "ΣΧΗμάτιος: ΤΕΤΡΑΓΩΝΟ", back: "Command2" },
-  { row: "rectangle", button: "Command3", form: "Formo", caption: "ΣΧΗμάτιος: ΟΡΘΟΓΩΝΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ", back: "Command2" },
-  { row: "circle", button: "Command1", form: "Formk", caption: "ΣΧΗμάτιος: ΚΥΚΛΟΣ", back: "Command2" },
-  { row: "triangle", button: "Command5", form: "Formtri", caption: "ΣΧΗμάτιος: ΤΡΙΓΩΝΟ", back: "Command1" },
-  { row: "parallelogram", button: "Command10", form: "Formparal", caption: "ΣΧΗμάτιος: ΠΛΑΓΙΟ ΠΑΡΑΛΛΗΛΟΓΡΑΜΜΟ", back: "Command2" },
-  { row: "trapezium", button: "Command6", form: "Formtra", caption: "ΣΧΗμάτιος: ΤΡΑΠΕΖΙΟ", back: "Command1" },
-];
+// The figure windows, as the menu opens them: read from the program's table of forms (the
+// core built beside the page, run here as the page runs it).
+const program = JSON.parse(execFileSync(process.execPath, ["-e",
+  "require(process.argv[1])().then((m) => process.stdout.write(m.cwrap('schimatios_program', 'string', [])()))",
+  path.join(path.dirname(html), "web", "schimatios-core.js")], { encoding: "utf8" }));
+export const FIGURES = program.figures.map((name) => {
+  const f = program.forms.find((form) => form.name === name);
+  return { row: name, button: f.way.opens, form: name, caption: f.caption, back: f.way.back };
+});

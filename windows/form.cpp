@@ -6,6 +6,7 @@
 #include "keys.h"
 #include "program.h"
 #include "raster.h"
+#include "scrollbar.h"
 #include "spoken.h"
 #include "text.h"
 #include "worksheet.h"
@@ -139,12 +140,18 @@ void Form::load(Form* inPlaceOf) {
         HWND child = CreateWindowExW(0, cls, text.c_str(), s, 0, 0, 10, 10, hwnd_,
                                      reinterpret_cast<HMENU>(id), program_.instance(), nullptr);
         controls_.push_back({c, child});
-        if (c->kind == rt::ControlKind::ScrollBar || c->kind == rt::ControlKind::TextBox)
-            SetWindowSubclass(child, barProc, 1, reinterpret_cast<DWORD_PTR>(this));
+        const auto scale = [this] { return scale_; };
+        if (c->kind == rt::ControlKind::TextBox) watchControl(child, nullptr, scale);
         if (c->kind == rt::ControlKind::ScrollBar) {
-            SCROLLINFO si{sizeof si, SIF_RANGE | SIF_POS | SIF_PAGE, c->min, c->max, 0, c->value,
-                          0};
-            SetScrollInfo(child, SB_CTL, &si, FALSE);
+            // The wheel: one unit a notch, as the core turns it.
+            watchControl(
+                child,
+                [this, c, child](int notches) {
+                    moveBar(*control(child), rt::wheelValue(*c, barValue(child), notches),
+                            rt::Event::Change);
+                },
+                scale);
+            setUpBar(child, *c);
             writeBarValue(controls_.back());
             if (rt::isLongBar(c->min, c->max))
                 program_.access().description(child, wide(rt::kLongBarHint));
@@ -286,7 +293,7 @@ std::string Form::boxText(std::string_view box) const {
 
 int Form::value(std::string_view bar) const {
     const Control* c = control(bar);
-    return c ? GetScrollPos(c->hwnd, SB_CTL) : 0;
+    return c ? barValue(c->hwnd) : 0;
 }
 
 std::string_view Form::decimalSeparator() const {
@@ -294,55 +301,19 @@ std::string_view Form::decimalSeparator() const {
 }
 
 void Form::writeBarValue(const Control& bar) {
-    program_.access().value(bar.hwnd,
-                            wide(rt::spokenValue(bar.design->unit, GetScrollPos(bar.hwnd, SB_CTL),
-                                                 program_.decimalSeparator())));
+    program_.access().value(bar.hwnd, wide(rt::spokenValue(bar.design->unit, barValue(bar.hwnd),
+                                                           program_.decimalSeparator())));
 }
 
-// The designed events of a bar: Scroll for every position the thumb is dragged to, Change
-// for an arrow, the trough, a key, the wheel, and the end of a drag that moved it further.
 void Form::scrolled(HWND hwnd, int code) {
-    const Control* bar = control(hwnd);
-    if (!bar) return;
-    SCROLLINFO si{sizeof si, SIF_ALL, 0, 0, 0, 0, 0};
-    GetScrollInfo(hwnd, SB_CTL, &si);
-    switch (code) {
-    case SB_LINEUP:
-    case SB_PAGEUP:
-        return moveBar(*bar, si.nPos - 1, rt::Event::Change);
-    case SB_LINEDOWN:
-    case SB_PAGEDOWN:
-        return moveBar(*bar, si.nPos + 1, rt::Event::Change);
-    case SB_TOP:
-        return moveBar(*bar, si.nMin, rt::Event::Change);
-    case SB_BOTTOM:
-        return moveBar(*bar, si.nMax, rt::Event::Change);
-    case SB_THUMBTRACK:
-        dragging_ = true;
-        return moveBar(*bar, si.nTrackPos, rt::Event::Scroll);
-    case SB_THUMBPOSITION:
-        return moveBar(*bar, si.nTrackPos, rt::Event::Change);
-    case SB_ENDSCROLL:
-        dragging_ = false;
-        return;
-    }
+    if (const Control* bar = control(hwnd))
+        if (const auto moved = barScrolled(hwnd, code, dragging_))
+            moveBar(*bar, moved->first, moved->second);
 }
 
 void Form::moveBar(const Control& bar, int value, rt::Event event) {
-    const int v = std::clamp(value, bar.design->min, bar.design->max);
-    if (v == GetScrollPos(bar.hwnd, SB_CTL)) return; // the event goes only when it moved
-    SetScrollPos(bar.hwnd, SB_CTL, v, TRUE);
-    if (GetFocus() == bar.hwnd) {
-        // A focused bar's thumb blinks (the bar's caret), which does not follow a position
-        // set by the program: it is moved with the thumb.
-        SCROLLBARINFO info{};
-        info.cbSize = sizeof info;
-        if (GetScrollBarInfo(bar.hwnd, OBJID_CLIENT, &info)) {
-            const bool vertical = GetWindowLongW(bar.hwnd, GWL_STYLE) & SBS_VERT;
-            SetCaretPos(vertical ? 1 : info.xyThumbTop + 1, vertical ? info.xyThumbTop + 1 : 1);
-        }
-        paintFocusRing(bar.hwnd, scale_);
-    }
+    // The event goes only when the bar moved.
+    if (!setBarValue(bar.hwnd, *bar.design, value, scale_)) return;
     writeBarValue(bar);
     restingBar_ = bar.hwnd;
     SetTimer(hwnd_, kRestTimer, static_cast<UINT>(rest_.moved()), nullptr);
@@ -453,8 +424,7 @@ bool Form::key(const MSG& msg) {
     rt::Focus focus;
     if (const Control* c = control(GetFocus())) {
         focus.control = c->design;
-        if (c->design->kind == rt::ControlKind::ScrollBar)
-            focus.value = GetScrollPos(c->hwnd, SB_CTL);
+        if (c->design->kind == rt::ControlKind::ScrollBar) focus.value = barValue(c->hwnd);
         if (c->design->kind == rt::ControlKind::TextBox) {
             DWORD from = 0, to = 0;
             SendMessageW(c->hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
@@ -501,46 +471,18 @@ LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
     return form->handle(message, w, l);
 }
 
-// The wheel moves a bar one unit a notch. A bar and a box wear the focus ring.
-LRESULT CALLBACK Form::barProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR,
-                               DWORD_PTR self) {
-    auto* form = reinterpret_cast<Form*>(self);
-    const Control* c = form->control(hwnd);
-    const Control* bar = c && c->design->kind == rt::ControlKind::ScrollBar ? c : nullptr;
-    if (bar && message == WM_MOUSEWHEEL) {
-        const int notches = GET_WHEEL_DELTA_WPARAM(w) / WHEEL_DELTA;
-        if (notches)
-            form->moveBar(*bar, rt::wheelValue(*bar->design, GetScrollPos(hwnd, SB_CTL), notches),
-                          rt::Event::Change);
-        return 0;
-    }
-    if (message == WM_SETFOCUS || message == WM_KILLFOCUS) InvalidateRect(hwnd, nullptr, TRUE);
-    const LRESULT result = DefSubclassProc(hwnd, message, w, l);
-    // A scroll bar redraws itself outside WM_PAINT too, when it is clicked, stepped or set:
-    // the ring goes back on after each of those.
-    switch (message) {
-    case WM_PAINT:
-    case WM_KEYDOWN:
-    case WM_KEYUP:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_TIMER:
-    case WM_MOUSEWHEEL:
-    case SBM_SETPOS:
-    case SBM_SETSCROLLINFO:
-        if (GetFocus() == hwnd) paintFocusRing(hwnd, form->scale_);
-    }
-    return result;
-}
-
 LRESULT Form::handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_ACTIVATE:
-        // Back in the window (the notice closed, another program left), the pupil is where
-        // they were: on the same bar, box or button.
         if (LOWORD(w) == WA_INACTIVE) {
             if (HWND f = GetFocus(); f && IsChild(hwnd_, f)) focus_ = f;
-        } else if (focus_ && IsWindow(focus_) && IsChild(hwnd_, focus_)) {
+            break;
+        }
+        // The window being worked comes up beneath its dialogs.
+        if (design().kind == rt::FormKind::Main) program_.keepDialogsAbove();
+        // Back in the window (the notice closed, another program left), the pupil is where
+        // they were: on the same bar, box or button.
+        if (focus_ && IsWindow(focus_) && IsChild(hwnd_, focus_)) {
             SetFocus(focus_);
             return 0;
         }

@@ -58,8 +58,6 @@ class Form : private rt::Controls {
     };
 
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
-    static LRESULT CALLBACK barProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
-                                    DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
 
     void load(Form* inPlaceOf);

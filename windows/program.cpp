@@ -102,8 +102,12 @@ void Program::formUnloading(Form& form) {
 
 void Program::keepDialogsAbove() {
     const HWND owner = worked();
-    for (const std::string_view dialog : desk_.dialogs())
-        SetWindowLongPtrW(form(dialog).hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    for (const std::string_view dialog : desk_.dialogs()) {
+        const HWND hwnd = form(dialog).hwnd();
+        SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+        // (Wine stacks a window by the owner it was made with: put above it here too)
+        SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 void Program::formUnloaded() {

@@ -53,9 +53,11 @@ class Program {
     // once; null when there is none.
     HBITMAP picture(const std::string& file);
 
+    // The credits and the notice owned by the window being worked and stacked above it.
+    void keepDialogsAbove();
+
   private:
     bool keyDown(MSG& msg);
-    void keepDialogsAbove();
 
     HINSTANCE instance_;
     std::string separator_;

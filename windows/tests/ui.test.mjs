@@ -22,6 +22,7 @@ const home = fs.mkdtempSync(path.join(os.tmpdir(), "schimatios-wine-"));
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 let env, xvfb, program;
 const designs = {};
+const forms = {}; // each form's caption and tab order
 
 function run(command, args, options = {}) {
   return execFileSync(command, args, { env, encoding: "utf8", ...options });
@@ -39,7 +40,10 @@ before(async () => {
   run("wineboot", ["-i"], { stdio: "ignore" });
   for (const line of run("wine", [process.env.SCHIMATIOS_DESIGNS]).split(/\r?\n/)) {
     const [form, control, kind, ...n] = line.split("\t");
-    if (!control) continue;
+    if (!control) {
+      if (form) forms[form] = { caption: kind, tabOrder: (n[0] ?? "").split(" ") };
+      continue;
+    }
     const [left, top, width, height, min, max, value] = n.map(Number);
     (designs[form] ??= {})[control] = { kind, left, top, width, height, min, max, value };
   }
@@ -427,3 +431,136 @@ test("the credits, then the end button ends the program; a window's close ends i
   const code = await new Promise((resolve) => (program.exitCode !== null ? resolve(program.exitCode) : program.once("exit", resolve)));
   assert.equal(code, 0);
 });
+
+// The conformance table, played under Wine with real input: clicks, keys pressed with the
+// pointer on the window that has the keyboard (no window manager: the keyboard follows the
+// pointer), every expectation read from the screen. What cannot be read from outside the
+// program is said where it is left out.
+const table = JSON.parse(fs.readFileSync(new URL("../../tests/conformance/scenarios.json", import.meta.url)));
+const captionOf = (form) => "^" + forms[form].caption.replace(/[.*+?^${}()|[\]\\]/g, "\\$&") + "$";
+const xKey = (name) => name.split("+").map((k) => ({
+  Ctrl: "ctrl", Shift: "shift", Alt: "alt", ArrowUp: "Up", ArrowDown: "Down", ArrowLeft: "Left",
+  ArrowRight: "Right", PageUp: "Prior", PageDown: "Next", Enter: "Return", Space: "space", Equal: "equal",
+  Minus: "minus", Digit0: "0" }[k] ?? (k.startsWith("Key") ? K[k.slice(3).toLowerCase()] ?? k.slice(3).toLowerCase() : k))).join("+");
+function visibleForms() {
+  return Object.keys(forms).filter((f) => {
+    try { return run("xdotool", ["search", "--onlyvisible", "--name", captionOf(f)]).trim() !== ""; } catch { return false; }
+  }).sort();
+}
+// The X windows from the top of the stack down.
+const stacking = () => run("xwininfo", ["-root", "-children"]).split("\n")
+  .map((l) => l.match(/^\s+(0x[0-9a-f]+) /)).filter(Boolean).map((m) => Number(m[1]));
+
+async function playScenario(scenario) {
+  if (program) {
+    program.kill();
+    run("wineserver", ["-k"]);
+  }
+  await start();
+  let shown = visibleForms();
+  let front = "Form1"; // the window the keys go to
+  const known = {}; // bar values, from the design or the last expectation
+  let lastFocus = null;
+  // The windows on the screen now; one newly come takes the keys, as it takes the focus.
+  const observe = () => {
+    const now = visibleForms();
+    const fresh = now.filter((f) => !shown.includes(f));
+    if (fresh.length) front = fresh[fresh.length - 1];
+    else if (!now.includes(front)) front = now.find((f) => !["Formd", "Formm"].includes(f)) ?? now[0];
+    const changed = JSON.stringify(now) !== JSON.stringify(shown);
+    shown = now;
+    return changed;
+  };
+  // (a window opened or closed by a step shows within a second)
+  const settle = async () => {
+    for (let n = 0; n < 8 && !observe(); ++n) await sleep(125);
+  };
+  // A control under another window: that window dragged aside first, as a pupil would.
+  const uncover = async (form, r) => {
+    for (const other of visibleForms().filter((f) => f !== form)) {
+      const o = await waitWindow(captionOf(other));
+      if (o.x < r.x + r.w && r.x < o.x + o.w && o.y < r.y + r.h && r.y < o.y + o.h) {
+        xdo("windowmove", o.id, 0, 0);
+        await waitWindow(captionOf(other), true, (w) => w.x === 0);
+      }
+    }
+  };
+  const focus = async ([form, control]) => {
+    const win = await waitWindow(captionOf(form));
+    const r = rect(win, form, control);
+    await uncover(form, r);
+    if (r.kind === "button") {
+      // Pressed and let go off the button: focused, not clicked.
+      xdo("mousemove", r.x + r.w / 2, r.y + r.h / 2);
+      xdo("mousedown", 1);
+      xdo("mousemove", win.x + 2, win.y + 2);
+      xdo("mouseup", 1);
+      await sleep(150);
+    } else if (r.kind === "scrollbar") {
+      // Its up arrow clicked for the focus, and the step taken back.
+      await click(r.x + r.w / 2, r.y + 4);
+      if ((known[control] ?? r.value) > r.min) await key("Down");
+    } else {
+      await click(r.x + r.w / 2, r.y + r.h / 2);
+    }
+    front = form;
+    lastFocus = [form, control];
+  };
+  for (const [i, step] of scenario.steps.entries()) {
+    const label = `${scenario.name}, step ${i + 1}`;
+    if (step.click) {
+      const win = await waitWindow(captionOf(step.click[0]));
+      const r = rect(win, ...step.click);
+      await uncover(step.click[0], r);
+      await click(r.x + r.w / 2, r.y + r.h / 2);
+      await settle();
+    } else if (step.focus) {
+      await focus(step.focus);
+    } else if (step.keys) {
+      // The window clicked where it has no control, so that it has the keyboard.
+      const win = await waitWindow(captionOf(front));
+      await click(win.x + 2, win.y + 2);
+      await key(...step.keys.map(xKey));
+      await settle();
+    } else if (step.expect) {
+      const e = step.expect;
+      if (e.loaded) {
+        const want = JSON.stringify([...e.loaded].sort());
+        for (let n = 0; n < 30 && (observe(), JSON.stringify(shown) !== want); ++n) await sleep(100);
+        assert.deepEqual(shown, [...e.loaded].sort(), label);
+      }
+      // A bar's position is not read from outside the program: its box is, below.
+      Object.assign(known, e.values ?? {});
+      const sep = greek ? "," : ".";
+      for (const [name, text] of Object.entries(e.boxes ?? {})) {
+        const form = Object.keys(designs).find((f) => designs[f][name] && shown.includes(f));
+        assert.equal(await box(await waitWindow(captionOf(form)), form, name), text.replace(".", sep), `${label}: ${name}`);
+      }
+      if (e.boxes && lastFocus) await focus(lastFocus); // (reading a box took the focus)
+      if (e.focus) {
+        // The focused control wears the amber ring.
+        const form = front;
+        const win = await waitWindow(captionOf(form));
+        xdo("mousemove", win.x + 2, win.y + 2); // (the keyboard follows the pointer)
+        const c = designs[form][e.focus];
+        assert.ok(c, `${label}: ${e.focus} in ${form}`);
+        let amber = 0; // (a window just opened may take a moment to paint under Wine)
+        for (let n = 0; n < 20 && !amber; ++n, await sleep(150))
+          amber = pixels(win, c.left, c.top, c.left + c.width, c.top + 30).filter((l) => l.includes("#FFC800")).length;
+        assert.ok(amber > 0, `${label}: the ring on ${form}.${e.focus}`);
+      }
+      for (const [dialog, worked] of Object.entries(e.above ?? {})) {
+        // The window being worked activated: its dialog stays above it.
+        const w = await waitWindow(captionOf(worked));
+        const d = await waitWindow(captionOf(dialog));
+        await click(w.x + 2, w.y + 2);
+        const order = stacking();
+        if (!(order.indexOf(Number(d.id)) < order.indexOf(Number(w.id)))) run("import", ["-window", "root", path.join(os.tmpdir(), "above-failed.png")]);
+        assert.ok(order.indexOf(Number(d.id)) < order.indexOf(Number(w.id)), `${label}: ${dialog} above ${worked}`);
+      }
+    }
+  }
+}
+
+for (const scenario of table.scenarios)
+  test(`conformance: ${scenario.name}`, () => playScenario(scenario));

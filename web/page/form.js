@@ -139,13 +139,14 @@ export class Form {
 
   // A key in the window goes to the core, and what it answers is done here.
   key(e) {
+    // (the control the key came to: the focused one, or the one a script sent it to)
     let focused = "", value = 0;
     for (const [name, c] of this.controls)
-      if (c.el === document.activeElement) {
+      if (c.el === e.target || c.el.contains(e.target)) {
         focused = name;
         if (c.kind === "scrollbar") value = c.value;
       }
-    const box = document.activeElement;
+    const box = e.target;
     const selection = box && box.tagName === "INPUT" && box.selectionStart !== box.selectionEnd;
     const answer = this.shell.core.key(this.name, focused, value, selection, keyName(e));
     if (answer.command === "None") return;

@@ -303,18 +303,10 @@ void Form::apply(const rt::Update& update) {
             break;
         }
         case Step::Cls:
-            window_->cls();
-            break;
         case Step::Line:
-            window_->line(step.x1, step.y1, step.x2, step.y2, step.colour);
-            break;
         case Step::Circle:
-            window_->circle(step.x1, step.y1, step.x2, step.colour);
-            break;
         case Step::Print:
-            window_->setCurrentX(step.x1);
-            window_->setCurrentY(step.y1);
-            window_->print(qs(step.text));
+            window_->draw(step);
             break;
         case Step::Describe:
             window_->setAccessibleDescription(qs(step.text));

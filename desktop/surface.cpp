@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace desktop {
@@ -28,19 +29,20 @@ int Surface::penWidth() const {
     return rt::penWidth(scale_ * devicePixelRatioF());
 }
 
-void Surface::invalidate(const DrawItem& item) {
+void Surface::invalidate(const rt::Drawn& item) {
     QRectF area;
     switch (item.kind) {
-    case DrawItem::Line:
+    case rt::Drawn::Line:
         area = QRectF(toPixels(item.x1, item.y1), toPixels(item.x2, item.y2)).normalized();
         break;
-    case DrawItem::Circle: {
+    case rt::Drawn::Circle: {
         const qreal r = item.x2 * scale_ / rt::kTwipsPerPixel;
         area = QRectF(toPixels(item.x1, item.y1) - QPointF(r, r), QSizeF(2 * r, 2 * r));
         break;
     }
-    case DrawItem::Text:
-        area = QRectF(toPixels(item.x1, item.y1), QSizeF(fontMetrics().size(0, item.text)));
+    case rt::Drawn::Text:
+        area = QRectF(toPixels(item.x1, item.y1),
+                      QSizeF(fontMetrics().size(0, QString::fromStdString(item.text))));
         break;
     }
     // A pen's width beyond the path, and clamped to the window: a figure can reach far
@@ -67,29 +69,21 @@ QString Surface::lastAnnouncement() const {
     return announcer_ ? announcer_->accessibleName() : QString();
 }
 
-void Surface::cls() {
-    for (const DrawItem& item : items_)
-        invalidate(item);
-    items_.clear();
-    currentX_ = 0;
-    currentY_ = 0;
-}
-
-void Surface::line(float x1, float y1, float x2, float y2, QRgb colour) {
-    items_.push_back({DrawItem::Line, x1, y1, x2, y2, colour, {}});
-    invalidate(items_.back());
-}
-
-void Surface::circle(float x, float y, float radius, QRgb colour) {
-    items_.push_back({DrawItem::Circle, x, y, radius, 0, colour, {}});
-    invalidate(items_.back());
-}
-
-void Surface::print(const QString& text) {
-    items_.push_back({DrawItem::Text, currentX_, currentY_, 0, 0, foreColor_.rgb(), text});
-    invalidate(items_.back());
-    currentX_ = 0;
-    currentY_ += static_cast<float>(fontMetrics().height() * rt::kTwipsPerPixel / scale_);
+bool Surface::draw(const rt::Step& step) {
+    if (step.kind == rt::Step::Cls)
+        for (const rt::Drawn& item : items_)
+            invalidate(item);
+    if (!rt::drawStep(items_, step, foreColor_.rgb() & 0xFFFFFF)) return false;
+    if (step.kind == rt::Step::Print) {
+        invalidate(items_.back());
+    } else if (step.kind != rt::Step::Cls) {
+        // A line or a circle goes in after the others and below every letter.
+        const auto shape = std::find_if(items_.rbegin(), items_.rend(), [](const rt::Drawn& d) {
+            return d.kind != rt::Drawn::Text;
+        });
+        invalidate(*shape);
+    }
+    return true;
 }
 
 void Surface::setBackColor(QColor colour) {
@@ -97,13 +91,13 @@ void Surface::setBackColor(QColor colour) {
     update();
 }
 
-void Surface::paintPixels(QPainter& painter, const DrawItem& item, qreal ratio) const {
+void Surface::paintPixels(QPainter& painter, const rt::Drawn& item, qreal ratio) const {
     const double k = scale_ * ratio / rt::kTwipsPerPixel; // device pixels a twip
     const QPointF o = QPointF(origin_) * ratio;
     const int w = static_cast<int>(std::ceil(width() * ratio));
     const int h = static_cast<int>(std::ceil(height() * ratio));
     std::vector<rt::PixelRect> rects;
-    if (item.kind == DrawItem::Line)
+    if (item.kind == rt::Drawn::Line)
         rt::rasterLine(o.x() + item.x1 * k, o.y() + item.y1 * k, o.x() + item.x2 * k,
                        o.y() + item.y2 * k, rt::penWidth(scale_ * ratio), w, h, rects);
     else
@@ -126,27 +120,28 @@ void Surface::paintTo(QPainter& painter) const {
     // lines; elsewhere they are set pixel by pixel, as wide as the rounded scale.
     const bool onePixel = scale_ * ratio == 1;
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const DrawItem& item : items_) {
-        if (item.kind != DrawItem::Text && !onePixel) {
+    for (const rt::Drawn& item : items_) {
+        if (item.kind != rt::Drawn::Text && !onePixel) {
             paintPixels(painter, item, ratio);
             continue;
         }
         painter.setPen(QPen(QColor(item.colour), 1));
         painter.setBrush(Qt::NoBrush);
         switch (item.kind) {
-        case DrawItem::Line:
+        case rt::Drawn::Line:
             painter.drawLine(toPixels(item.x1, item.y1), toPixels(item.x2, item.y2));
             break;
-        case DrawItem::Circle: {
+        case rt::Drawn::Circle: {
             const qreal r = item.x2 * scale_ / rt::kTwipsPerPixel;
             painter.drawEllipse(toPixels(item.x1, item.y1), r, r);
             break;
         }
-        case DrawItem::Text: {
+        case rt::Drawn::Text: {
             painter.setRenderHint(QPainter::TextAntialiasing, true);
             const QPointF topLeft = toPixels(item.x1, item.y1);
             painter.drawText(QRectF(topLeft, QSizeF(width() + 1000, height() + 1000)),
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, item.text);
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                             QString::fromStdString(item.text));
             break;
         }
         }

@@ -1,10 +1,11 @@
 #pragma once
-// The drawing surface: a window's client area with a retained display list.
-// Coordinates are twips as single-precision floats, origin top-left, y downwards.
-// paintEvent replays the list, so the drawing survives covering and uncovering.
+// The drawing surface: a window's client area with the core's drawing retained (lines,
+// circles and letters in twips, origin top-left, y downwards, letters after every line).
+// paintEvent replays it in order, so the drawing survives covering and uncovering.
 // The drawing follows the window's zoom: the design's pixel (15 twips) is `scale` logical
 // pixels, the design's top-left corner at `origin`.
 #include "design.h"
+#include "picture.h"
 
 #include <QColor>
 #include <QPoint>
@@ -15,30 +16,14 @@
 
 namespace desktop {
 
-struct DrawItem {
-    enum Kind { Line, Circle, Text };
-    Kind kind;
-    float x1, y1, x2, y2; // Line: both ends; Circle: centre and radius (x2); Text: top-left
-    QRgb colour;
-    QString text;
-    bool operator==(const DrawItem&) const = default;
-};
-
 class Surface : public QWidget {
     Q_OBJECT
   public:
     explicit Surface(QWidget* parent = nullptr);
 
-    void cls();
-    void line(float x1, float y1, float x2, float y2, QRgb colour);
-    void circle(float x, float y, float radius, QRgb colour);
-    void setCurrentX(float x) { currentX_ = x; }
-    void setCurrentY(float y) { currentY_ = y; }
-    float currentX() const { return currentX_; }
-    float currentY() const { return currentY_; }
-    // Draws text with its top-left corner at (CurrentX, CurrentY) in the form's font and
-    // fore colour, then CurrentX = 0 and CurrentY moves down one line.
-    void print(const QString& text);
+    // Carries out a drawing step (Cls, Line, Circle, Print; letters in the fore colour)
+    // and repaints where it drew or cleared; false for any other step.
+    bool draw(const rt::Step& step);
 
     void setZoom(double scale, QPoint origin);
     double scale() const { return scale_; }
@@ -55,7 +40,7 @@ class Surface : public QWidget {
     QColor backColor() const { return backColor_; }
     QColor foreColor() const { return foreColor_; }
 
-    const std::vector<DrawItem>& items() const { return items_; }
+    const std::vector<rt::Drawn>& items() const { return items_; }
     // Paints background and display list with any painter (a window, an image).
     void paintTo(QPainter& painter) const;
 
@@ -77,12 +62,11 @@ class Surface : public QWidget {
   private:
     QPointF toPixels(float x, float y) const;
     // Lines and circles set pixel by pixel where a logical pixel is not one device pixel.
-    void paintPixels(QPainter& painter, const DrawItem& item, qreal ratio) const;
+    void paintPixels(QPainter& painter, const rt::Drawn& item, qreal ratio) const;
     // Repaints only where an item is or was, so the controls elsewhere are left alone.
-    void invalidate(const DrawItem& item);
+    void invalidate(const rt::Drawn& item);
 
-    std::vector<DrawItem> items_;
-    float currentX_ = 0, currentY_ = 0;
+    std::vector<rt::Drawn> items_;
     double scale_ = 1;
     QPoint origin_;
     rt::FormKind kind_ = rt::FormKind::Main;

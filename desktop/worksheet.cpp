@@ -25,15 +25,6 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-std::vector<rt::Drawn> drawingOf(const Form& form) {
-    std::vector<rt::Drawn> drawing;
-    for (const DrawItem& item : form.window()->items())
-        drawing.push_back({static_cast<rt::Drawn::Kind>(item.kind), item.x1, item.y1, item.x2,
-                           item.y2, static_cast<std::uint32_t>(item.colour & 0xFFFFFF),
-                           item.text.toStdString()});
-    return drawing;
-}
-
 std::vector<std::pair<std::string, std::string>> valuesOf(const Form& form) {
     return rt::valuesOf(form.design(), [&form](std::string_view box) {
         return form.textBox(box)->text().toStdString();
@@ -42,7 +33,7 @@ std::vector<std::pair<std::string, std::string>> valuesOf(const Form& form) {
 
 // The figure for paper at 300 dpi, black on nothing.
 QImage paperImage(const Form& form, const QByteArray& svg) {
-    const rt::PixelSize size = rt::paperPixels(rt::pictureArea(drawingOf(form)));
+    const rt::PixelSize size = rt::paperPixels(rt::pictureArea(form.window()->items()));
     QImage image(size.width, size.height, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     image.setDotsPerMeterX(static_cast<int>(std::lround(rt::kPaperDpi / 0.0254)));
@@ -65,7 +56,7 @@ QByteArray pngOf(const QImage& image) {
 QByteArray figureSvg(const Form& form, bool paper) {
     const Surface* w = form.window();
     return QByteArray::fromStdString(
-        rt::svgOf(drawingOf(form), paper ? rt::Colouring::Paper : rt::Colouring::Screen,
+        rt::svgOf(form.window()->items(), paper ? rt::Colouring::Paper : rt::Colouring::Screen,
                   w->backColor().rgb() & 0xFFFFFF, w->foreColor().rgb() & 0xFFFFFF,
                   w->accessibleDescription().toStdString()));
 }
@@ -106,7 +97,7 @@ void printFigure(const Form& form, QPrinter& printer) {
     qreal y = line + page.afterCaptionPt * pt;
     // The figure at its size: its points are the paper's points.
     const QByteArray svg = figureSvg(form);
-    const rt::TwipRect area = rt::pictureArea(drawingOf(form));
+    const rt::TwipRect area = rt::pictureArea(form.window()->items());
     const QSizeF size = QSizeF(area.w, area.h) / 20 * pt; // 20 twips a point
     QSvgRenderer(svg).render(&painter, QRectF(QPointF(0, y), size));
     y += size.height() + page.afterFigurePt * pt;

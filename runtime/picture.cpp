@@ -1,9 +1,11 @@
 #include "picture.h"
 
 #include "numfmt.h"
+#include "raster.h"
 #include "spoken.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -84,11 +86,16 @@ bool drawStep(std::vector<Drawn>& drawing, const Step& s, std::uint32_t foreColo
         drawing.clear();
         return true;
     case Step::Line:
-        drawing.push_back({Drawn::Line, s.x1, s.y1, s.x2, s.y2, s.colour, {}});
+    case Step::Circle: {
+        // Letters lie above every line and circle, whenever they were printed: a shape
+        // goes in before the first letter, so that painting in order layers them alike.
+        const auto firstLetter = std::find_if(drawing.begin(), drawing.end(),
+                                              [](const Drawn& d) { return d.kind == Drawn::Text; });
+        drawing.insert(firstLetter, s.kind == Step::Line
+                                        ? Drawn{Drawn::Line, s.x1, s.y1, s.x2, s.y2, s.colour, {}}
+                                        : Drawn{Drawn::Circle, s.x1, s.y1, s.x2, 0, s.colour, {}});
         return true;
-    case Step::Circle:
-        drawing.push_back({Drawn::Circle, s.x1, s.y1, s.x2, 0, s.colour, {}});
-        return true;
+    }
     case Step::Print:
         drawing.push_back({Drawn::Text, s.x1, s.y1, 0, 0, foreColour, s.text});
         return true;
@@ -133,6 +140,184 @@ TwipRect pictureArea(const std::vector<Drawn>& drawing) {
 PixelSize paperPixels(const TwipRect& area) {
     const double k = kPaperDpi / 1440.0;
     return {static_cast<int>(std::lround(area.w * k)), static_cast<int>(std::lround(area.h * k))};
+}
+
+namespace {
+
+struct Point {
+    double x, y;
+};
+using Contour = std::vector<Point>;
+
+// A glyph's outline (SVG path data: M L H V Q C Z, absolute) as closed polygons, each
+// point through `place` from font units; curves cut into short straight pieces.
+template <class Place>
+void outlineOf(const char* path, const Place& place, std::vector<Contour>& out) {
+    const char* p = path;
+    char command = 0;
+    Point at{0, 0};
+    // A number as the font's tools write it ("-871.5"), whatever the C library's locale.
+    const auto number = [&p] {
+        while (*p == ' ' || *p == ',')
+            ++p;
+        const bool minus = *p == '-';
+        if (minus) ++p;
+        double v = 0, unit = 1;
+        for (; std::isdigit(static_cast<unsigned char>(*p)); ++p)
+            v = 10 * v + (*p - '0');
+        if (*p == '.')
+            for (++p; std::isdigit(static_cast<unsigned char>(*p)); ++p)
+                v += (*p - '0') * (unit /= 10);
+        return minus ? -v : v;
+    };
+    const auto curve = [&](const std::vector<Point>& control, Point to) {
+        constexpr int kPieces = 8;
+        for (int i = 1; i <= kPieces; ++i) {
+            const double t = double(i) / kPieces, u = 1 - t;
+            Point q;
+            if (control.size() == 1)
+                q = {u * u * at.x + 2 * u * t * control[0].x + t * t * to.x,
+                     u * u * at.y + 2 * u * t * control[0].y + t * t * to.y};
+            else
+                q = {u * u * u * at.x + 3 * u * u * t * control[0].x +
+                         3 * u * t * t * control[1].x + t * t * t * to.x,
+                     u * u * u * at.y + 3 * u * u * t * control[0].y +
+                         3 * u * t * t * control[1].y + t * t * t * to.y};
+            out.back().push_back(place(q));
+        }
+        at = to;
+    };
+    while (*p) {
+        while (*p == ' ' || *p == ',')
+            ++p;
+        if (!*p) break;
+        if (std::isalpha(static_cast<unsigned char>(*p))) command = *p++;
+        switch (command) {
+        case 'M':
+            at = {number(), number()};
+            out.push_back({place(at)});
+            command = 'L'; // pairs after a move are lines
+            break;
+        case 'L':
+            at = {number(), number()};
+            out.back().push_back(place(at));
+            break;
+        case 'H':
+            at.x = number();
+            out.back().push_back(place(at));
+            break;
+        case 'V':
+            at.y = number();
+            out.back().push_back(place(at));
+            break;
+        case 'Q': {
+            const Point c{number(), number()};
+            const Point to{number(), number()};
+            curve({c}, to);
+            break;
+        }
+        case 'C': {
+            const Point c1{number(), number()};
+            const Point c2{number(), number()};
+            const Point to{number(), number()};
+            curve({c1, c2}, to);
+            break;
+        }
+        default: // Z, or anything else: the contour is closed by the filling
+            break;
+        }
+    }
+}
+
+// Fills polygons by the nonzero rule on a grid of 4 × 4 samples a pixel, each pixel's
+// level the share of its samples inside.
+void fill(const std::vector<Contour>& contours, Ink& ink) {
+    constexpr int kSamples = 4;
+    double top = 1e30, bottom = -1e30;
+    for (const Contour& c : contours)
+        for (const Point& q : c) {
+            top = std::min(top, q.y);
+            bottom = std::max(bottom, q.y);
+        }
+    const int y0 = std::max(0, static_cast<int>(std::floor(top)));
+    const int y1 = std::min(ink.height, static_cast<int>(std::ceil(bottom)));
+    std::vector<int> samples(static_cast<std::size_t>(ink.width));
+    std::vector<std::pair<double, int>> crossings;
+    for (int y = y0; y < y1; ++y) {
+        std::fill(samples.begin(), samples.end(), 0);
+        for (int sy = 0; sy < kSamples; ++sy) {
+            const double ys = y + (sy + 0.5) / kSamples;
+            crossings.clear();
+            for (const Contour& c : contours)
+                for (std::size_t i = 0; i < c.size(); ++i) {
+                    const Point a = c[i], b = c[(i + 1) % c.size()];
+                    if ((a.y <= ys) == (b.y <= ys)) continue;
+                    const double x = a.x + (ys - a.y) * (b.x - a.x) / (b.y - a.y);
+                    crossings.emplace_back(x, b.y > a.y ? 1 : -1);
+                }
+            std::sort(crossings.begin(), crossings.end());
+            int winding = 0;
+            for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
+                winding += crossings[i].second;
+                if (winding == 0) continue;
+                // the samples of this row between two crossings
+                const double from = crossings[i].first * kSamples - 0.5;
+                const double to = crossings[i + 1].first * kSamples - 0.5;
+                const int s0 = std::max(0, static_cast<int>(std::ceil(from)));
+                const int s1 = std::min(ink.width * kSamples - 1, static_cast<int>(std::floor(to)));
+                for (int s = s0; s <= s1; ++s)
+                    ++samples[static_cast<std::size_t>(s / kSamples)];
+            }
+        }
+        for (int x = 0; x < ink.width; ++x) {
+            std::uint8_t& level = ink.level[static_cast<std::size_t>(y) * ink.width + x];
+            const int l = samples[static_cast<std::size_t>(x)] * 255 / (kSamples * kSamples);
+            level = static_cast<std::uint8_t>(std::max<int>(level, l));
+        }
+    }
+}
+
+} // namespace
+
+Ink inkOf(const std::vector<Drawn>& drawing, int dpi) {
+    const TwipRect area = pictureArea(drawing);
+    const double k = dpi / 1440.0; // pixels a twip
+    Ink ink;
+    ink.width = static_cast<int>(std::lround(area.w * k));
+    ink.height = static_cast<int>(std::lround(area.h * k));
+    ink.level.assign(static_cast<std::size_t>(ink.width) * ink.height, 0);
+    const double ox = -area.x * k, oy = -area.y * k;
+    const int pen = penWidth(kTwipsPerPixel * k);
+    std::vector<PixelRect> rects;
+    const double s = kFontTwips / kUnitsPerEm;
+    for (const Drawn& d : drawing) {
+        if (d.kind == Drawn::Line)
+            rasterLine(ox + d.x1 * k, oy + d.y1 * k, ox + d.x2 * k, oy + d.y2 * k, pen, ink.width,
+                       ink.height, rects);
+        else if (d.kind == Drawn::Circle)
+            rasterCircle(ox + d.x1 * k, oy + d.y1 * k, d.x2 * k, pen, ink.width, ink.height, rects);
+        if (d.kind != Drawn::Text) continue;
+        std::vector<Contour> contours;
+        double x = d.x1;
+        const double baseline = d.y1 + kAscender * s;
+        for (const char32_t letter : letters(d.text)) {
+            const Glyph* g = glyphOf(letter);
+            if (!g) continue;
+            outlineOf(
+                g->outline,
+                [&](Point q) {
+                    return Point{ox + (x + q.x * s) * k, oy + (baseline - q.y * s) * k};
+                },
+                contours);
+            x += g->advance * s;
+        }
+        fill(contours, ink);
+    }
+    for (const PixelRect& r : rects)
+        for (int y = r.y; y < r.y + r.h; ++y)
+            std::fill_n(ink.level.begin() + static_cast<std::ptrdiff_t>(y) * ink.width + r.x, r.w,
+                        std::uint8_t{255});
+    return ink;
 }
 
 std::string svgOf(const std::vector<Drawn>& drawing, Colouring colouring, std::uint32_t back,

@@ -28,7 +28,8 @@ struct Drawn {
 };
 
 // A drawing step (Cls, Line, Circle, Print) carried out on a drawing, letters in
-// `foreColour`; false for any other step, which leaves it as it was.
+// `foreColour`; false for any other step, which leaves it as it was. The drawing keeps
+// every line and circle before every letter: painted in order, letters lie on top.
 bool drawStep(std::vector<Drawn>& drawing, const Step& step, std::uint32_t foreColour);
 // What an update's drawing steps leave on a cleared surface; letters in `foreColour`.
 std::vector<Drawn> drawnBy(const Update& update, std::uint32_t foreColour = 0);
@@ -74,6 +75,16 @@ struct PixelSize {
     int width, height;
 };
 PixelSize paperPixels(const TwipRect& area);
+
+// The picture as ink at `dpi` dots an inch, for a runtime that has no SVG renderer to put
+// it on paper or in a PNG: a byte a pixel, 0 no ink and 255 black, top row first, the
+// region pictureArea gives. Lines and circles are set as a window sets them at that
+// scale; the letters are filled from the same outlines as the SVG's, their edges shaded.
+struct Ink {
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> level;
+};
+Ink inkOf(const std::vector<Drawn>& drawing, int dpi);
 
 // The printed page, one A4 sheet: the caption, the figure at its size for paper, then the
 // values in two columns (spoken name, text). Sizes and spaces in points, the margin in mm.

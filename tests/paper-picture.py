@@ -4,7 +4,8 @@
     paper-picture.py SVG [PNG]
 
 The SVG must be an XML document whose root <svg> gives its width and height in points;
-the PNG must decode, at 300 dpi, to that size in pixels. Prints the size in inches and
+the PNG must decode, at 300 dpi, to that size in pixels, with ink on some of it (a figure's
+lines and letters) and clear elsewhere. Prints the size in inches and
 exits 0, or says what is wrong and exits 1.
 """
 import subprocess
@@ -45,6 +46,13 @@ def main():
             fail(f"the PNG is {w:g} × {h:g} pixels, not {want[0]} × {want[1]}")
         if abs(x - 300) > 0.5 or abs(y - 300) > 0.5:
             fail(f"the PNG says {x:g} × {y:g} dpi, not 300")
+        # How much of it is ink: opaque and dark, as the figure's lines and letters are.
+        out = subprocess.run(["convert", sys.argv[2], "-background", "white", "-flatten",
+                              "-negate", "-colorspace", "Gray", "-format", "%[fx:mean]", "info:"],
+                             capture_output=True, text=True)
+        ink = float(out.stdout)
+        if not 0.005 < ink < 0.3:
+            fail(f"the PNG is {ink:.1%} ink: no figure on it")
     print(f"{inches[0]:.4f} {inches[1]:.4f}")
 
 

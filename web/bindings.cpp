@@ -123,6 +123,7 @@ std::string result;
 std::vector<int> rects;
 std::map<std::string, rt::Rest, std::less<>> rests; // each window's, made on first use
 rt::Desk desk;
+std::map<std::string, std::vector<rt::Drawn>, std::less<>> drawings; // each loaded window's
 
 rt::Rest& restOf(const char* form) {
     auto found = rests.find(std::string_view(form));
@@ -171,8 +172,9 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_program() {
 }
 
 // Runs the form's handler for the control's event with the given bar values and returns
-// {"steps": [[kind, name, text, x1, y1, x2, y2, colour], ...]}, or {"error": number,
-// "message": text} for a runtime error.
+// {"steps": [[kind, name, text, x1, y1, x2, y2, colour], ...], "drawing": [[kind, x1, y1,
+// x2, y2, colour, text], ...]} (the drawing only where the steps draw), or {"error":
+// number, "message": text} for a runtime error.
 EMSCRIPTEN_KEEPALIVE const char* schimatios_run(const char* form, const char* control,
                                                 const char* event, const char* values,
                                                 const char* separator) {
@@ -187,6 +189,23 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_run(const char* form, const char* co
         for (const rt::Step& s : u.steps())
             web::writeStep(j, s);
         j.endArray();
+        // The window's drawing as the steps leave it, where they draw: what the page paints.
+        std::vector<rt::Drawn>& drawing = drawings[form];
+        bool drawn = false;
+        for (const rt::Step& s : u.steps())
+            drawn = rt::drawStep(drawing, s, f->design.foreColor) || drawn;
+        if (drawn) {
+            j.key("drawing").beginArray();
+            for (const rt::Drawn& d : drawing) {
+                j.beginArray().string(d.kind == rt::Drawn::Line     ? "Line"
+                                      : d.kind == rt::Drawn::Circle ? "Circle"
+                                                                    : "Text");
+                j.coordinate(d.x1).coordinate(d.y1).coordinate(d.x2).coordinate(d.y2).number(
+                    d.colour);
+                j.string(d.text).endArray();
+            }
+            j.endArray();
+        }
     } catch (const rt::RuntimeError& error) {
         j.key("error").number(error.number()).key("message").string(error.what());
     }
@@ -205,34 +224,13 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_spoken(const char* form, const char*
     return result.c_str();
 }
 
-// Room for the numbers of the drawing the page hands over: five a drawn item.
-std::vector<float> drawingNumbers;
-EMSCRIPTEN_KEEPALIVE float* schimatios_drawing(int items) {
-    drawingNumbers.assign(static_cast<std::size_t>(items) * 5, 0.0f);
-    return drawingNumbers.data();
-}
-
-// The drawing the page keeps as an SVG document, for paper or as on screen: `kinds` a
-// letter an item ('L' line, 'C' circle, 'P' printed text), its numbers (x1, y1, x2, y2,
-// colour) in the room above, and the printed texts a line each.
-EMSCRIPTEN_KEEPALIVE const char* schimatios_picture(const char* kinds, const char* texts, int paper,
-                                                    int back, int fore, const char* description) {
-    std::vector<rt::Drawn> items;
-    std::string_view rest = texts;
-    for (std::size_t i = 0; kinds[i] && 5 * i + 4 < drawingNumbers.size(); ++i) {
-        const float* n = &drawingNumbers[5 * i];
-        rt::Drawn d{rt::Drawn::Line, n[0], n[1], n[2], n[3], static_cast<std::uint32_t>(n[4]), {}};
-        if (kinds[i] == 'C') d.kind = rt::Drawn::Circle;
-        if (kinds[i] == 'P') {
-            d.kind = rt::Drawn::Text;
-            const auto end = rest.find('\n');
-            d.text = rest.substr(0, end);
-            rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
-        }
-        items.push_back(d);
-    }
+// The window's drawing as an SVG document, for paper or as on screen.
+EMSCRIPTEN_KEEPALIVE const char* schimatios_picture(const char* form, int paper, int back, int fore,
+                                                    const char* description) {
+    const auto found = drawings.find(std::string_view(form));
     result =
-        rt::svgOf(items, paper ? rt::Colouring::Paper : rt::Colouring::Screen,
+        rt::svgOf(found == drawings.end() ? std::vector<rt::Drawn>{} : found->second,
+                  paper ? rt::Colouring::Paper : rt::Colouring::Screen,
                   static_cast<std::uint32_t>(back), static_cast<std::uint32_t>(fore), description);
     return result.c_str();
 }
@@ -301,6 +299,15 @@ EMSCRIPTEN_KEEPALIVE double schimatios_zoom(double now, int ask) {
     return rt::nextZoom(rt::kPageZoomSteps, now, static_cast<rt::ZoomAsk>(ask));
 }
 
+// The width of a line or a circle, and the letters' size, in device pixels at the page's
+// scale times the device pixel ratio.
+EMSCRIPTEN_KEEPALIVE int schimatios_pen(double scale) {
+    return rt::penWidth(scale);
+}
+EMSCRIPTEN_KEEPALIVE int schimatios_font(double scale) {
+    return rt::fontPixels(scale);
+}
+
 // The focus ring's width in CSS pixels at the page's scale.
 EMSCRIPTEN_KEEPALIVE int schimatios_ring(double scale) {
     return rt::focusRingWidth(scale);
@@ -330,10 +337,12 @@ EMSCRIPTEN_KEEPALIVE void schimatios_rest_stop(const char* form) {
 // the page fits to the viewport and the credits and the notice stand above.
 EMSCRIPTEN_KEEPALIVE const char* schimatios_desk(const char* form, int shown) {
     if (const rt::FormClass* f = app::formClass(form)) {
-        if (shown)
+        if (shown) {
             desk.shown(f->design);
-        else
+        } else {
             desk.unloaded(f->design);
+            drawings.erase(std::string(f->design.name)); // its drawing goes with its window
+        }
     }
     result = desk.worked();
     return result.c_str();

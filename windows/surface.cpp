@@ -32,25 +32,24 @@ POINT letterAt(const rt::Drawn& d, const Placement& at) {
 } // namespace
 
 void paintDrawing(HDC dc, const std::vector<rt::Drawn>& drawing, const Placement& at,
-                  COLORREF letters, std::optional<COLORREF> ink) {
+                  COLORREF letters) {
+    const HGDIOBJ old = SelectObject(dc, at.font);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, letters);
+    SetTextAlign(dc, TA_TOP | TA_LEFT);
     for (const rt::Drawn& d : drawing) {
-        if (d.kind == rt::Drawn::Text) continue;
-        const HBRUSH brush = CreateSolidBrush(ink ? *ink : colorref(d.colour));
+        if (d.kind == rt::Drawn::Text) {
+            const POINT p = letterAt(d, at);
+            const std::wstring text = wide(d.text);
+            TextOutW(dc, p.x, p.y, text.c_str(), static_cast<int>(text.size()));
+            continue;
+        }
+        const HBRUSH brush = CreateSolidBrush(colorref(d.colour));
         for (const rt::PixelRect& r : rasterOf(d, at)) {
             const RECT rect{r.x, r.y, r.x + r.w, r.y + r.h};
             FillRect(dc, &rect, brush);
         }
         DeleteObject(brush);
-    }
-    const HGDIOBJ old = SelectObject(dc, at.font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ink ? *ink : letters);
-    SetTextAlign(dc, TA_TOP | TA_LEFT);
-    for (const rt::Drawn& d : drawing) {
-        if (d.kind != rt::Drawn::Text) continue;
-        const POINT p = letterAt(d, at);
-        const std::wstring text = wide(d.text);
-        TextOutW(dc, p.x, p.y, text.c_str(), static_cast<int>(text.size()));
     }
     SelectObject(dc, old);
 }

@@ -1,10 +1,10 @@
 #pragma once
-// A window's drawing on a device context: lines and circles set on the device-pixel grid
-// by the core's raster, a pen of the rounded scale, pure colour; letters in the program's
-// font. The same for the screen, a picture at 300 dpi and a printed page.
+// A window's drawing on the screen: lines and circles set on the device-pixel grid by the
+// core's raster, a pen of the rounded scale, pure colour; letters in the program's font;
+// everything in the drawing's order, which puts the letters on top. (Paper takes the
+// core's picture as ink instead: see worksheet.cpp.)
 #include "picture.h"
 
-#include <optional>
 #include <vector>
 #include <windows.h>
 
@@ -18,10 +18,9 @@ struct Placement {
     HFONT font;        // the letters' font at this scale
 };
 
-// Draws the items; `ink` (when given) takes the place of every line's, circle's and
-// letter's own colour, as for paper.
+// Draws the items, the letters in `letters`.
 void paintDrawing(HDC dc, const std::vector<rt::Drawn>& drawing, const Placement& at,
-                  COLORREF letters, std::optional<COLORREF> ink = std::nullopt);
+                  COLORREF letters);
 
 // The device pixels the items cover, a letter's antialiased edge included: what a repaint
 // must cover to clear or draw them. Empty when nothing is drawn.

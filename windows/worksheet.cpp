@@ -1,8 +1,6 @@
 #include "worksheet.h"
 
 #include "form.h"
-#include "program.h"
-#include "raster.h"
 #include "text.h"
 
 #include <cmath>
@@ -24,46 +22,18 @@ std::string svgOf(Form& form) {
                      form.design().foreColor, form.description());
 }
 
-// The figure for paper at 300 dpi, black on nothing: the drawing set by the same code as
-// on the screen, at that scale, on white that is then made clear.
+// The figure for paper at 300 dpi, black on nothing: the core's picture as ink.
 struct Picture {
     int width = 0, height = 0;
     std::vector<std::uint32_t> pixels; // ARGB, top row first
 };
 
-Picture paperPicture(Form& form, Program& program) {
-    const rt::TwipRect area = rt::pictureArea(form.drawing());
-    const double k = rt::kPaperDpi / 1440.0;
-    const rt::PixelSize size = rt::paperPixels(area);
-    Picture p;
-    p.width = size.width;
-    p.height = size.height;
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), p.width, -p.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HBITMAP dib = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ old = SelectObject(dc, dib);
-    const RECT all{0, 0, p.width, p.height};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    const Placement at{
-        k,
-        {static_cast<LONG>(std::lround(-area.x * k)), static_cast<LONG>(std::lround(-area.y * k))},
-        p.width,
-        p.height,
-        rt::penWidth(rt::kTwipsPerPixel * k),
-        program.font(static_cast<int>(10 * rt::kPaperDpi / 96.0))};
-    paintDrawing(dc, form.drawing(), at, RGB(0, 0, 0), RGB(0, 0, 0));
-    GdiFlush();
-    const auto* src = static_cast<const std::uint32_t*>(bits);
-    p.pixels.assign(src, src + static_cast<std::size_t>(p.width) * p.height);
-    for (std::uint32_t& px : p.pixels) {
-        const std::uint32_t grey = 255 - (px & 0xFF); // ink: how far from white
-        px = grey == 0 ? 0 : (grey << 24);            // black, as opaque as it is dark
-    }
-    SelectObject(dc, old);
-    DeleteObject(dib);
-    DeleteDC(dc);
+Picture paperPicture(Form& form) {
+    const rt::Ink ink = rt::inkOf(form.drawing(), rt::kPaperDpi);
+    Picture p{ink.width, ink.height, {}};
+    p.pixels.reserve(ink.level.size());
+    for (const std::uint8_t level : ink.level)
+        p.pixels.push_back(std::uint32_t{level} << 24); // black, as opaque as the ink is dark
     return p;
 }
 
@@ -142,10 +112,9 @@ void printWithDialog(Form& form) {
 } // namespace
 
 void copyFigure(Form& form) {
-    Program& program = form.program();
     const std::wstring text = crlf(rt::valuesText(valuesOf(form)));
     const std::string svg = svgOf(form);
-    const Picture picture = paperPicture(form, program);
+    const Picture picture = paperPicture(form);
     const std::string png = pngOf(picture);
     // A bitmap on white for the programs that take no other picture.
     std::vector<char> dib(sizeof(BITMAPINFOHEADER) + picture.pixels.size() * 4);
@@ -168,7 +137,7 @@ void copyFigure(Form& form) {
 
 bool saveFigure(Form& form, const std::wstring& path) {
     const bool png = path.size() > 4 && _wcsicmp(path.c_str() + path.size() - 4, L".png") == 0;
-    const std::string bytes = png ? pngOf(paperPicture(form, form.program())) : svgOf(form);
+    const std::string bytes = png ? pngOf(paperPicture(form)) : svgOf(form);
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -182,7 +151,6 @@ bool saveFigure(Form& form, const std::wstring& path) {
 }
 
 void printFigure(Form& form, HDC dc) {
-    Program& program = form.program();
     const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
     const std::wstring caption = wide(form.design().caption);
     DOCINFOW doc{};
@@ -212,17 +180,26 @@ void printFigure(Form& form, HDC dc) {
         return std::pair<int, int>(size.cx, tm.tmHeight);
     };
     y += text(caption, margin, page.captionPt).second + points(page.afterCaptionPt);
-    // The figure at its size: 1440 twips to the inch.
+    // The figure at its size: the core's picture as ink at the printer's resolution, put
+    // on the page as grey levels (white where there is no ink).
+    const rt::Ink ink = rt::inkOf(form.drawing(), dpi);
+    const int stride = (ink.width + 3) & ~3;
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(stride) * ink.height);
+    for (int r = 0; r < ink.height; ++r)
+        for (int c = 0; c < ink.width; ++c)
+            rows[std::size_t(r) * stride + c] =
+                static_cast<std::uint8_t>(255 - ink.level[std::size_t(r) * ink.width + c]);
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD greys[256];
+    } info{};
+    info.header = {sizeof info.header, ink.width, -ink.height, 1, 8, BI_RGB, 0, 0, 0, 256, 0};
+    for (int g = 0; g < 256; ++g)
+        info.greys[g] = {static_cast<BYTE>(g), static_cast<BYTE>(g), static_cast<BYTE>(g), 0};
+    StretchDIBits(dc, margin, y, ink.width, ink.height, 0, 0, ink.width, ink.height, rows.data(),
+                  reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, SRCCOPY);
     const rt::TwipRect area = rt::pictureArea(form.drawing());
     const double k = dpi / 1440.0;
-    const Placement at{k,
-                       {static_cast<LONG>(std::lround(margin - area.x * k)),
-                        static_cast<LONG>(std::lround(y - area.y * k))},
-                       GetDeviceCaps(dc, HORZRES),
-                       GetDeviceCaps(dc, VERTRES),
-                       rt::penWidth(rt::kTwipsPerPixel * k),
-                       program.font(static_cast<int>(std::lround(10 * dpi / 96.0)))};
-    paintDrawing(dc, form.drawing(), at, RGB(0, 0, 0), RGB(0, 0, 0));
     y += static_cast<int>(std::lround(area.h * k)) + points(page.afterFigurePt);
     // The values in two columns.
     int column = 0;

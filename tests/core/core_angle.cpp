@@ -15,7 +15,7 @@ TEST(Angle, SecondArm) {
     };
     for (const Row& r : {Row{1, 4499.543, 3447.643}, Row{90, 1500.0, 500.0}, Row{120, 0.0, 901.924},
                          Row{124, -177.579, 1012.887}}) {
-        const auto items = drawnBy(angle::update(r.V));
+        const auto items = drawnInOrder(angle::update(r.V));
         ASSERT_EQ(items.size(), 3u);
         EXPECT_TRUE(near(items[2].x2, r.x)) << r.V << ": " << items[2].x2;
         EXPECT_TRUE(near(items[2].y2, r.y)) << r.V << ": " << items[2].y2;
@@ -29,7 +29,7 @@ TEST(Angle, EveryAngle) {
         const rt::Update u = angle::hsbgonia_Change(rt::BarValues{{"hsbgonia", V}});
         EXPECT_EQ(textOf(u, "txtgonia"), " " + std::to_string(V) + "°");
         EXPECT_EQ(u.steps()[1].kind, rt::Step::Cls);
-        const auto items = drawnBy(u);
+        const auto items = drawnInOrder(u);
         ASSERT_EQ(items.size(), 3u);
         EXPECT_EQ(items[0], (Item{Item::Line, 1500, 3500, 4500, 3500, 0xFFFFFF, {}}));
         EXPECT_EQ(items[1], (Item{Item::Text, 1300, 3500, 0, 0, 0, "A"}));

@@ -31,7 +31,7 @@ TEST(Circle, EveryRadius) {
             {Item::Circle, 3000, 2000, 10, 0, 0xFFFFFF, {}},
             {Item::Circle, 3000, 2000, 120.f * R, 0, 0xFFFFFF, {}},
         };
-        EXPECT_EQ(drawnBy(u, 0xE0E0E0), expected);
+        EXPECT_EQ(drawnInOrder(u, 0xE0E0E0), expected);
         EXPECT_EQ(u.steps()[3].kind, rt::Step::Cls);
     }
 }

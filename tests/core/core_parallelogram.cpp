@@ -43,7 +43,7 @@ TEST(Parallelogram, Vertices) {
     for (const Row& r : {Row{90, 4800, 200, 1500, 200}, Row{93, 4627.29, 204.52, 1327.29, 204.52},
                          Row{0, 8100, 3500, 4800, 3500}}) {
         SCOPED_TRACE(r.phi);
-        const auto items = drawnBy(paral::RefreshFigure({10, 10, r.phi}));
+        const auto items = drawnInOrder(paral::RefreshFigure({10, 10, r.phi}));
         // Α, side, Β, side, Γ, side, Δ, side
         EXPECT_TRUE(near(items[3].x2, r.gx) && near(items[3].y2, r.gy));
         EXPECT_TRUE(near(items[7].x1, r.dx) && near(items[7].y1, r.dy));
@@ -66,7 +66,7 @@ TEST(Parallelogram, EveryInput) {
                 const rt::Update u = paral::RefreshFigure({a, b, phi});
                 for (const char* box : {"txth", "emb", "txtper"})
                     ASSERT_TRUE(wellFormedStr(textOf(u, box))) << textOf(u, box);
-                const auto it = drawnBy(u);
+                const auto it = drawnInOrder(u);
                 ASSERT_EQ(it.size(), 8u);
                 ASSERT_TRUE(closedOutline(it));
                 ASSERT_TRUE(it[1].x1 == 1500 && it[1].y1 == 3500 && it[1].x2 == 1500 + 330 * a);

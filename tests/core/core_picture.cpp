@@ -4,11 +4,14 @@
 #include "corekit.h"
 #include "forms.h"
 #include "picture.h"
+#include "raster.h"
 
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <regex>
+#include <set>
 
 namespace {
 
@@ -200,4 +203,91 @@ TEST(Picture, TheSameWhateverTheCLocale) {
         EXPECT_GE(seen, 5);
     }
     std::setlocale(LC_ALL, "C");
+}
+
+// A letter printed before a line still lies above it: every edition paints the drawing
+// in its order, so the order decides which pixels a crossing shows.
+TEST(Picture, LettersLieAboveTheLinesWhateverTheOrderTheyCameIn) {
+    rt::Update u;
+    u.print(1000, 1000, "Α");
+    u.line(900, 1050, 1300, 1050);
+    u.print(2000, 1000, "Β");
+    u.circle(1100, 1100, 300);
+    const std::vector<rt::Drawn> drawn = rt::drawnBy(u, rt::kLightGrey);
+    ASSERT_EQ(drawn.size(), 4u);
+    EXPECT_EQ(drawn[0].kind, rt::Drawn::Line);
+    EXPECT_EQ(drawn[1].kind, rt::Drawn::Circle);
+    EXPECT_EQ(drawn[2].text, "Α"); // the letters in the order they were printed
+    EXPECT_EQ(drawn[3].text, "Β");
+}
+
+// The picture as ink, for a runtime with no SVG renderer: its size the SVG's at that
+// resolution; every line and circle set as a window sets them at that scale; every letter
+// filled inside its outline and nothing far from what is drawn.
+TEST(Picture, AsInkTheSameDrawingAtAnyResolution) {
+    for (const Window& w : kWindows)
+        for (const int dpi : {96, 300, 600}) {
+            SCOPED_TRACE(std::string(w.form) + " at " + std::to_string(dpi));
+            const std::vector<rt::Drawn> drawn = rt::drawnBy(run(w.form, w.bar, w.values));
+            const rt::Ink ink = rt::inkOf(drawn, dpi);
+            const rt::TwipRect a = rt::pictureArea(drawn);
+            const double k = dpi / 1440.0;
+            ASSERT_EQ(ink.width, std::lround(a.w * k));
+            ASSERT_EQ(ink.height, std::lround(a.h * k));
+            if (dpi == rt::kPaperDpi) {
+                EXPECT_EQ(ink.width, rt::paperPixels(a).width);
+                EXPECT_EQ(ink.height, rt::paperPixels(a).height);
+            }
+            std::vector<rt::PixelRect> rects;
+            for (const rt::Drawn& d : drawn) {
+                if (d.kind == rt::Drawn::Line)
+                    rt::rasterLine((d.x1 - a.x) * k, (d.y1 - a.y) * k, (d.x2 - a.x) * k,
+                                   (d.y2 - a.y) * k, rt::penWidth(15 * k), ink.width, ink.height,
+                                   rects);
+                if (d.kind == rt::Drawn::Circle)
+                    rt::rasterCircle((d.x1 - a.x) * k, (d.y1 - a.y) * k, d.x2 * k,
+                                     rt::penWidth(15 * k), ink.width, ink.height, rects);
+            }
+            for (const rt::PixelRect& r : rects)
+                for (int y = r.y; y < r.y + r.h; ++y)
+                    for (int x = r.x; x < r.x + r.w; ++x)
+                        ASSERT_EQ(ink.level[std::size_t(y) * ink.width + x], 255) << x << "," << y;
+            // The margin is clear: a sixth of an inch round what is drawn, less a pen.
+            const int clear = static_cast<int>(rt::kPictureMargin * k) - rt::penWidth(15 * k) - 1;
+            for (int y = 0; y < ink.height; ++y)
+                for (int x = 0; x < ink.width; ++x)
+                    if (x < clear || y < clear || x >= ink.width - clear ||
+                        y >= ink.height - clear) {
+                        ASSERT_EQ(ink.level[std::size_t(y) * ink.width + x], 0) << x << "," << y;
+                    }
+        }
+}
+
+// A letter's ink: Α's two legs are black at their middle, its counter and the space
+// beside it clear, its slanted edges shaded.
+TEST(Picture, AsInkALetterFilledFromItsOutline) {
+    const std::vector<rt::Drawn> drawn{{rt::Drawn::Text, 0, 0, 0, 0, 0, "Α"}};
+    const rt::Ink ink = rt::inkOf(drawn, 1440); // a pixel a twip
+    const rt::TwipRect a = rt::pictureArea(drawn);
+    const double s = 150.0 / 2048, baseline = 1901 * s;
+    const auto level = [&](double fx, double fy) { // a point in the font's units
+        const int x = static_cast<int>(std::floor(fx * s - a.x));
+        const int y = static_cast<int>(std::floor(baseline - fy * s - a.y));
+        return ink.level[std::size_t(y) * ink.width + x];
+    };
+    EXPECT_EQ(level(630, 1450), 255); // the apex
+    EXPECT_EQ(level(630, 460), 255);  // the bar, between 383 and 551 high
+    EXPECT_EQ(level(630, 800), 0);    // the counter above the bar
+    EXPECT_EQ(level(630, 200), 0);    // between the legs below it
+    EXPECT_EQ(level(1400, 700), 0);   // past its right side
+    int shaded = 0, black = 0;
+    for (const std::uint8_t l : ink.level) {
+        shaded += l > 0 && l < 255;
+        black += l == 255;
+    }
+    EXPECT_GT(shaded, 20);
+    // Its area: about a quarter of its 1260 × 1493-unit box at 150 twips the em.
+    const double box = 1260 * s * 1493 * s;
+    EXPECT_GT(black, 0.2 * box);
+    EXPECT_LT(black, 0.45 * box);
 }

@@ -26,7 +26,7 @@ TEST(Rectangle, Table) {
         EXPECT_EQ(textOf(u, "txtpleyrab"), " " + std::to_string(r.b));
         EXPECT_EQ(textOf(u, "emb"), r.emb);
         EXPECT_EQ(textOf(u, "per"), r.per);
-        const auto items = drawnBy(u);
+        const auto items = drawnInOrder(u);
         ASSERT_EQ(items.size(), 8u);
         EXPECT_EQ(items[3].x2, r.gx); // Β to Γ
         EXPECT_EQ(items[3].y2, r.gy);
@@ -42,7 +42,7 @@ TEST(Rectangle, EveryInput) {
     for (int a = 1; a <= 10; ++a)
         for (int b = 1; b <= 10; ++b) {
             SCOPED_TRACE(std::to_string(a) + " " + std::to_string(b));
-            const auto items = drawnBy(rectangle::DrawRectangle(a, b));
+            const auto items = drawnInOrder(rectangle::DrawRectangle(a, b));
             const float Bx = 1200.f + 300 * a, top = 3500.f - 300 * b;
             const std::vector<Item> expected{
                 {Item::Text, 1200, 3500, 0, 0, 0, "Α"},

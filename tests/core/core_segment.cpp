@@ -139,7 +139,7 @@ TEST(Segment, EndPoints) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        const auto it = drawnBy(both(r.length, r.direction, kC));
+        const auto it = drawnInOrder(both(r.length, r.direction, kC));
         ASSERT_EQ(it.size(), 5u);
         EXPECT_TRUE(it[0].kind == Item::Text && it[0].text == "B");
         EXPECT_TRUE(near(it[0].x1, r.lbx) && near(it[0].y1, r.lby));
@@ -168,7 +168,7 @@ TEST(Segment, GeometryEverywhere) {
             inputs.emplace_back(length, direction);
     for (const auto& [length, direction] : inputs) {
         const rt::Update u = both(length, direction, kC);
-        const auto it = drawnBy(u);
+        const auto it = drawnInOrder(u);
         ASSERT_EQ(it.size(), 5u);
         const double half = length / 100.0 / 2 * 36;
         const double midX = (it[1].x1 + it[1].x2) / 2.0, midY = (it[1].y1 + it[1].y2) / 2.0;
@@ -191,7 +191,7 @@ TEST(Segment, StaysAboveTheBoxes) {
         for (int direction = 0; direction <= 18000; direction += 25) {
             rt::Update u;
             seg::DrawSegment({length, direction}, kC, u);
-            const auto it = drawnBy(u);
+            const auto it = drawnInOrder(u);
             const float lowest = std::max(it[1].y1, it[1].y2) + it[2].x2;
             ASSERT_LT(lowest, 3840) << length << " " << direction;
         }

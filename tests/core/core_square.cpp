@@ -39,7 +39,7 @@ TEST(Square, Drawing) {
             {Item::Line, 1200, r.top, r.right, r.top, white, {}},
             {Item::Text, 1100, r.letterTop, 0, 0, grey, "Δ"},
         };
-        EXPECT_EQ(drawnBy(square::update(r.side), grey), expected);
+        EXPECT_EQ(drawnInOrder(square::update(r.side), grey), expected);
         EXPECT_TRUE(closedOutline(expected));
     }
 }

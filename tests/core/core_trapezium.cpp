@@ -101,7 +101,7 @@ TEST(Trapezium, Vertices) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(at(r.bars.A, r.bars.B, r.bars.a, r.bars.g));
-        const auto it = drawnBy(trap::RefreshFigure(r.bars));
+        const auto it = drawnInOrder(trap::RefreshFigure(r.bars));
         // side ΑΒ, A, side ΒΓ, B, side ΓΔ, Γ, side ΔΑ, Δ
         EXPECT_TRUE(near(it[4].x1, r.gx) && near(it[4].y1, r.gy)) << it[4].x1 << " " << it[4].y1;
         EXPECT_TRUE(near(it[6].x1, r.dx) && near(it[6].y1, r.dy)) << it[6].x1 << " " << it[6].y1;
@@ -113,7 +113,7 @@ TEST(Trapezium, Vertices) {
 }
 
 TEST(Trapezium, FarOutside) {
-    const auto it = drawnBy(trap::RefreshFigure({100, 79, 10, 9}));
+    const auto it = drawnInOrder(trap::RefreshFigure({100, 79, 10, 9}));
     EXPECT_LT(std::abs(it[4].y1 - (-15987)), 1);
     EXPECT_LT(std::abs(it[6].x1 - (-1618)), 1);
 }
@@ -152,7 +152,7 @@ TEST(Trapezium, EveryInput) {
                     const rt::Update u = trap::RefreshFigure({A, B, a, g});
                     for (const char* box : {"txtpleurab", "txtpleurad", "txtyphsos", "per", "emb"})
                         ASSERT_TRUE(wellFormedStr(textOf(u, box))) << textOf(u, box);
-                    const auto it = drawnBy(u);
+                    const auto it = drawnInOrder(u);
                     // side ΑΒ, A, side ΒΓ, B, side ΓΔ, Γ, side ΔΑ, Δ
                     ASSERT_TRUE(
                         closedOutline(it) && it[1].x1 == 1670 && it[1].y1 == 3300 &&

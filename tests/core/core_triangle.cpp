@@ -46,7 +46,7 @@ TEST(Triangle, WorkedExamples) {
         EXPECT_LE(std::abs(num(u, "per") - r.per), rel * r.per + 1e-3);
         EXPECT_LE(std::abs(num(u, "emb") - r.emb), rel * r.emb + 1e-4);
         // Β's position from the drawing: the end of the first side ΑΒ.
-        const auto items = drawnBy(u);
+        const auto items = drawnInOrder(u);
         EXPECT_LE(std::abs(items[0].x2 - r.apexX), r.tolerance) << items[0].x2;
         EXPECT_LE(std::abs(items[0].y2 - r.apexY), r.tolerance * 100) << items[0].y2;
     }
@@ -92,7 +92,7 @@ TEST(Triangle, EveryInput) {
                 const double kg = num(u, "txtpleurag") / sinDeg(G);
                 ASSERT_TRUE(std::abs(ka - k) <= 1e-9 * k && std::abs(kg - k) <= 1e-9 * k)
                     << "law of sines at " << at(A, G, b);
-                const auto it = drawnBy(u);
+                const auto it = drawnInOrder(u);
                 // ΑΒ, A, ΑΓ, Γ, ΓΒ, Β
                 ASSERT_TRUE(it[0].x2 == it[4].x2 && it[0].y2 == it[4].y2 && it[2].x2 == it[4].x1 &&
                             it[0].x1 == 1200 && it[0].y1 == 3500 && it[2].x2 == 1200 + 300 * b &&

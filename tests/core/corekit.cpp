@@ -7,6 +7,18 @@
 
 namespace corekit {
 
+std::vector<Item> drawnInOrder(const rt::Update& update, std::uint32_t foreColour) {
+    std::vector<Item> items;
+    for (const rt::Step& s : update.steps()) {
+        std::vector<Item> one;
+        if (s.kind == rt::Step::Cls)
+            items.clear();
+        else if (rt::drawStep(one, s, foreColour))
+            items.push_back(one.front());
+    }
+    return items;
+}
+
 std::string textOf(const rt::Update& update, const std::string& box) {
     const std::string* text = update.textOf(box);
     EXPECT_NE(text, nullptr) << "nothing written to " << box;

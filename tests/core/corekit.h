@@ -10,9 +10,11 @@
 
 namespace corekit {
 
-// One drawn item as a surface keeps it, and what an update leaves drawn: the core's own.
+// One drawn item as a surface keeps it.
 using Item = rt::Drawn;
-using rt::drawnBy;
+// What an update draws, in the order it draws it (a surface then lays the letters above
+// every line): the figure's own sequence, as its tables list it.
+std::vector<Item> drawnInOrder(const rt::Update& update, std::uint32_t foreColour = 0);
 
 // The last text the update writes to the box; fails the test when it writes none.
 std::string textOf(const rt::Update& update, const std::string& box);

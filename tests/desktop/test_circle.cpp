@@ -2,6 +2,8 @@
 #include "circle.h"
 #include "testkit.h"
 
+#include <algorithm>
+
 using namespace testkit;
 namespace circle = figures::circle;
 
@@ -21,7 +23,12 @@ class TestCircle : public QObject {
         QCOMPARE(text(w, "emb"), QString(" 153.9380400259"));
         clickArrow(bar, true);
         QVERIFY(shows(w, circle::update(8)));
-        QCOMPARE(w.window()->items().back().x2, 960.f);
+        const auto& items = w.window()->items();
+        const auto circle = std::find_if(items.rbegin(), items.rend(), [](const rt::Drawn& d) {
+            return d.kind == rt::Drawn::Circle;
+        });
+        QVERIFY(circle != items.rend());
+        QCOMPARE(circle->x2, 960.f); // the last circle drawn: 8 × 120 twips
     }
 };
 

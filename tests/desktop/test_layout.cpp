@@ -212,9 +212,9 @@ class TestLayout : public QObject {
         desktop::Form& w = f.open(button.toUtf8().constData(), form.toUtf8().constData());
         clickArrow(w.scrollBar(bar.toStdString()), true);
         QList<int> printed;
-        for (const desktop::DrawItem& item : w.window()->items())
-            if (item.kind == desktop::DrawItem::Text)
-                printed << static_cast<int>(item.text.toUcs4().at(0));
+        for (const rt::Drawn& item : w.window()->items())
+            if (item.kind == rt::Drawn::Text)
+                printed << static_cast<int>(q(item.text).toUcs4().at(0));
         QCOMPARE(printed, letters);
     }
 
@@ -262,10 +262,10 @@ class TestLayout : public QObject {
         keyTo(w.scrollBar("hsbpleyra"), 10);
         const QImage image = w.window()->grab().toImage();
         const qreal ratio = image.devicePixelRatio();
-        for (const desktop::DrawItem& item : w.window()->items()) {
-            if (item.kind != desktop::DrawItem::Text) continue;
+        for (const rt::Drawn& item : w.window()->items()) {
+            if (item.kind != rt::Drawn::Text) continue;
             const QRectF box(QPointF(item.x1, item.y1) * (zoom() / rt::kTwipsPerPixel),
-                             QSizeF(w.window()->fontMetrics().size(0, item.text)));
+                             QSizeF(w.window()->fontMetrics().size(0, q(item.text))));
             const QRect device = QRectF(box.topLeft() * ratio, box.size() * ratio).toRect();
             QPointF sum;
             int n = 0;
@@ -277,8 +277,8 @@ class TestLayout : public QObject {
                         sum += QPointF(x, y);
                         ++n;
                     }
-            QVERIFY2(n > 0, qPrintable(item.text));
-            QVERIFY2(device.contains((sum / n).toPoint()), qPrintable(item.text));
+            QVERIFY2(n > 0, item.text.c_str());
+            QVERIFY2(device.contains((sum / n).toPoint()), item.text.c_str());
         }
     }
 

@@ -169,7 +169,9 @@ class TestRuntime : public QObject {
         ProbeShell shell;
         shell.probe.show();
         clickArrow(shell.probe.scrollBar("hsb"), true);
-        shell.probe.window()->line(0, 0, 10, 10, 0xFFFFFF);
+        rt::Update line;
+        line.line(0, 0, 10, 10);
+        shell.probe.window()->draw(line.steps()[0]);
         QPointer<QWidget> old = shell.probe.window();
         shell.probe.unload();
         QVERIFY(!shell.probe.isLoaded());
@@ -195,17 +197,22 @@ class TestRuntime : public QObject {
         desktop::Surface s;
         s.resize(402, 306);
         s.setForeColor(QColor(224, 224, 224));
-        s.setCurrentX(1100);
-        s.setCurrentY(3500);
-        s.print("A");
-        QCOMPARE(s.currentX(), 0.0f);
-        QCOMPARE(s.currentY(), 3500.0f + s.fontMetrics().height() * 15);
-        s.line(1200, 3500, 1500, 3500, 0xFFFFFF);
-        s.circle(3000, 2000, 120, 0xFFFFFF);
+        rt::Update u;
+        u.print(1100, 3500, "A");
+        u.line(1200, 3500, 1500, 3500, 0xFFFFFF);
+        u.circle(3000, 2000, 120, 0xFFFFFF);
+        u.beep();
+        std::vector<bool> drawn;
+        for (const rt::Step& step : u.steps())
+            drawn.push_back(s.draw(step));
+        QCOMPARE(drawn, (std::vector<bool>{true, true, true, false}));
+        // The letter, printed first, lies above the line and the circle drawn after it.
         QCOMPARE(s.items().size(), std::size_t(3));
-        QCOMPARE(s.items()[0].text, QString("A"));
-        QCOMPARE(s.items()[0].x1, 1100.0f);
-        QCOMPARE(s.items()[0].colour, QColor(224, 224, 224).rgb());
+        QCOMPARE(s.items()[0].kind, rt::Drawn::Line);
+        QCOMPARE(s.items()[1].kind, rt::Drawn::Circle);
+        QCOMPARE(s.items()[2].text, std::string("A"));
+        QCOMPARE(s.items()[2].x1, 1100.0f);
+        QCOMPARE(s.items()[2].colour, 0xE0E0E0u);
 
         // Painting twice (covered, then uncovered) gives the same picture.
         QImage first(s.size(), QImage::Format_RGB32), second(s.size(), QImage::Format_RGB32);
@@ -222,10 +229,10 @@ class TestRuntime : public QObject {
         QCOMPARE(first.pixelColor(90, 232), QColor(Qt::blue));
         QCOMPARE(first.pixelColor(200, 125), QColor(Qt::white)); // circle's left, (2880,2000)/15
 
-        s.cls();
+        rt::Update cls;
+        cls.cls();
+        QVERIFY(s.draw(cls.steps()[0]));
         QVERIFY(s.items().empty());
-        QCOMPARE(s.currentX(), 0.0f);
-        QCOMPARE(s.currentY(), 0.0f);
     }
 
     void runtimeErrorIsReported() {

@@ -178,7 +178,7 @@ class Storm {
         const auto& items = w.window()->items();
         if (items.empty()) return {};
         for (const rt::Update& u : updates)
-            if (items == drawnBy(u, w.window()->foreColor().rgb())) return {};
+            if (items == rt::drawnBy(u, w.window()->foreColor().rgb() & 0xFFFFFF)) return {};
         return "the surface does not hold the current figure";
     }
 

@@ -1,35 +1,12 @@
 #include "testkit.h"
 
 #include "forms.h"
+#include "picture.h"
 
 #include <QLocale>
 #include <clocale>
 
 namespace testkit {
-
-std::vector<desktop::DrawItem> drawnBy(const rt::Update& update, QRgb foreColour) {
-    std::vector<desktop::DrawItem> items;
-    for (const rt::Step& s : update.steps()) {
-        switch (s.kind) {
-        case rt::Step::Cls:
-            items.clear();
-            break;
-        case rt::Step::Line:
-            items.push_back({desktop::DrawItem::Line, s.x1, s.y1, s.x2, s.y2, s.colour, {}});
-            break;
-        case rt::Step::Circle:
-            items.push_back({desktop::DrawItem::Circle, s.x1, s.y1, s.x2, 0, s.colour, {}});
-            break;
-        case rt::Step::Print:
-            items.push_back({desktop::DrawItem::Text, s.x1, s.y1, 0, 0, foreColour,
-                             QString::fromStdString(s.text)});
-            break;
-        default:
-            break;
-        }
-    }
-    return items;
-}
 
 const std::vector<FigureWindow>& figureWindows() {
     static const std::vector<FigureWindow> windows = [] {
@@ -71,7 +48,7 @@ bool shows(desktop::Form& form, const rt::Update& update, QString* why) {
             return false;
         }
     }
-    const auto expected = drawnBy(update, form.window()->foreColor().rgb());
+    const auto expected = rt::drawnBy(update, form.window()->foreColor().rgb() & 0xFFFFFF);
     if (form.window()->items() != expected) {
         if (why)
             *why = QStringLiteral("the surface holds %1 items, the update draws %2")

@@ -153,9 +153,6 @@ inline QString q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// The display list the update's drawing steps would leave on a cleared surface.
-std::vector<desktop::DrawItem> drawnBy(const rt::Update& update, QRgb foreColour);
-
 // Whether the window's boxes and surface show exactly what the update writes and draws.
 // Boxes the update leaves alone are not looked at. On a mismatch `why` says where.
 bool shows(desktop::Form& form, const rt::Update& update, QString* why = nullptr);

@@ -17,7 +17,8 @@ export async function loadCore() {
   const run = core.cwrap("schimatios_run", "string", ["string", "string", "string", "string", "string"]);
   return {
     program: JSON.parse(core.cwrap("schimatios_program", "string", [])()),
-    // {steps: [[kind, name, text, x1, y1, x2, y2, colour], ...]} or {error, message}.
+    // {steps: [[kind, name, text, x1, y1, x2, y2, colour], ...], drawing: [[kind, x1, y1, x2,
+    // y2, colour, text], ...] where the steps draw} or {error, message}.
     run: (form, control, event, values, separator) => JSON.parse(run(form, control, event, values, separator)),
     spokenValue: core.cwrap("schimatios_spoken", "string", ["string", "string", "number", "string"]),
     // What a key ("Ctrl+ArrowDown") does in a form, with the focus on a control (a bar at
@@ -38,13 +39,13 @@ export async function loadCore() {
     },
     // The desk told of a window shown or unloaded; the window being worked comes back.
     desk: (form, shown) => core.ccall("schimatios_desk", "string", ["string", "number"], [form, shown ? 1 : 0]),
-    // Room for the numbers of `items` drawn items (five each), for picture().
-    drawing(items) {
-      const at = core._schimatios_drawing(items) >> 2;
-      return core.HEAPF32.subarray(at, at + 5 * items);
-    },
-    // The drawing handed over (kinds, texts a line each) as an SVG document.
-    picture: core.cwrap("schimatios_picture", "string", ["string", "string", "number", "number", "number", "string"]),
+    // The window's drawing as the core keeps it, as an SVG document (for paper or as on screen).
+    picture: (form, paper, back, fore, description) =>
+      core.ccall("schimatios_picture", "string", ["string", "number", "number", "number", "string"],
+                 [form, paper ? 1 : 0, back, fore, description]),
+    // A line's width and the letters' size in device pixels at a scale.
+    pen: core.cwrap("schimatios_pen", "number", ["number"]),
+    fontPixels: core.cwrap("schimatios_font", "number", ["number"]),
     // The form's boxes by spoken name and text ("box=text" lines given): tab-separated lines.
     values: core.cwrap("schimatios_values", "string", ["string", "string"]),
     fileName: core.cwrap("schimatios_file_name", "string", ["string", "string"]),

@@ -207,14 +207,16 @@ export class Form {
       if (!this.loaded) return; // unloaded by what ran before
       const result = this.shell.core.run(this.name, control, event, this.values(), decimalSeparator);
       if (result.error !== undefined) this.shell.end("Σφάλμα: " + result.message);
-      else this.apply(result.steps);
+      else this.apply(result);
     });
   }
 
-  apply(steps) {
+  apply({ steps, drawing }) {
     let drawn = false;
     const shell = this.shell;
-    for (const [kind, name, text, x1, y1, x2, y2, rgb] of steps) {
+    // The drawing as the core keeps it (letters after every line), once the steps are done.
+    if (drawing && this.surface) this.surface.items = drawing;
+    for (const [kind, name, text] of steps) {
       switch (kind) {
         case "SetText":
           if (this.controls.get(name).setText(text)) this.rest.boxChanged(name, text);
@@ -223,19 +225,9 @@ export class Form {
           this.surface.describe(text);
           break;
         case "Cls":
-          this.surface.cls();
-          drawn = true;
-          break;
         case "Line":
-          this.surface.items.push({ kind, x1, y1, x2, y2, rgb });
-          drawn = true;
-          break;
         case "Circle":
-          this.surface.items.push({ kind, x1, y1, r: x2, rgb });
-          drawn = true;
-          break;
         case "Print":
-          this.surface.items.push({ kind, x1, y1, text });
           drawn = true;
           break;
         case "Beep":

@@ -1,7 +1,8 @@
-// The form's client area: a retained display list in twips, drawn on a canvas whose
-// backing store is the page's scale times the device pixel ratio. Lines and circles are
-// set on the device-pixel grid by the core's raster, pure colour and never blended;
-// letters are text in the program's font.
+// The form's client area: the core's drawing of the window (in twips, every letter after
+// every line), drawn on a canvas whose backing store is the page's scale times the device
+// pixel ratio. Lines and circles are set on the device-pixel grid by the core's raster,
+// pure colour and never blended, with the core's pen; letters are text in the program's
+// font at the core's size.
 //
 // A repaint touches only where the drawing was and is: every item's footprint is known
 // in whole device pixels (the raster's own rectangles; a letter's inked box and a margin
@@ -21,7 +22,7 @@ export class Surface {
     this.foreColor = foreColor;
     this.fore = colour(foreColor);
     this.back = 0; // set by resize()
-    this.items = [];
+    this.items = []; // [kind, x1, y1, x2, y2, colour, text], as the core keeps them
     this.shown = null; // the device pixels the last paint drew in: [x0, y0, x1, y1)
     this.letterBoxes = new Map(); // a letter's inked box, by font and text
     // For tests and tools: the same drawing painted afresh on a blank canvas.
@@ -40,10 +41,6 @@ export class Surface {
       this.canvas.removeAttribute("aria-label");
       this.canvas.setAttribute("aria-hidden", "true");
     }
-  }
-
-  cls() {
-    this.items = [];
   }
 
   resize(width, height, backColor) {
@@ -86,32 +83,33 @@ export class Surface {
   // Where every item falls on a W × H canvas: the raster's rectangles of each line and
   // circle, each letter's place, and the box that holds them all.
   layOut(W, H) {
-    const font = 10 * this.ratio + 'px "Schimatios Sans"';
+    if (this.items.length === 0) return { shapes: [], letters: [], font: "", box: null };
+    const core = this.shell.core;
+    const font = core.fontPixels(this.ratio) + 'px "Schimatios Sans"';
     this.context.font = font;
-    if (this.items.length === 0) return { shapes: [], letters: [], font, box: null };
-    const k = this.ratio / this.shell.core.program.twipsPerPixel; // device pixels a twip
-    const pen = Math.max(1, Math.round(this.ratio)); // whole device pixels, all along
+    const k = this.ratio / core.program.twipsPerPixel; // device pixels a twip
+    const pen = core.pen(this.ratio); // whole device pixels, all along
     const shapes = [], letters = [];
     let box = null;
     const grow = (x0, y0, x1, y1) => {
       const b = [Math.max(0, x0), Math.max(0, y0), Math.min(W, x1), Math.min(H, y1)];
       if (b[0] < b[2] && b[1] < b[3]) box = union(box, b);
     };
-    for (const it of this.items) {
-      if (it.kind === "Print") {
-        const x = it.x1 * k, y = it.y1 * k;
-        const ink = this.letterBox(font, it.text);
+    for (const [kind, x1, y1, x2, y2, rgb, text] of this.items) {
+      if (kind === "Text") {
+        const x = x1 * k, y = y1 * k;
+        const ink = this.letterBox(font, text);
         grow(Math.floor(x - ink.left) - LETTER_MARGIN, Math.floor(y - ink.ascent) - LETTER_MARGIN,
              Math.ceil(x + ink.right) + LETTER_MARGIN, Math.ceil(y + ink.descent) + LETTER_MARGIN);
-        letters.push({ text: it.text, x, y });
+        letters.push({ text, x, y });
         continue;
       }
-      const rects = it.kind === "Line"
-        ? this.shell.raster(false, it.x1 * k, it.y1 * k, it.x2 * k, it.y2 * k, pen, W, H)
-        : this.shell.raster(true, it.x1 * k, it.y1 * k, it.r * k, 0, pen, W, H);
+      const rects = kind === "Line"
+        ? this.shell.raster(false, x1 * k, y1 * k, x2 * k, y2 * k, pen, W, H)
+        : this.shell.raster(true, x1 * k, y1 * k, x2 * k, 0, pen, W, H);
       for (let i = 0; i < rects.length; i += 4)
         grow(rects[i], rects[i + 1], rects[i] + rects[i + 2], rects[i + 1] + rects[i + 3]);
-      shapes.push({ rects: Int32Array.from(rects), value: pixel(it.rgb) });
+      shapes.push({ rects: Int32Array.from(rects), value: pixel(rgb) });
     }
     return { shapes, letters, font, box };
   }

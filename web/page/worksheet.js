@@ -5,20 +5,8 @@
 // press, the Menu key) offers the same. The picture and the words are the core's.
 // The form's drawing as the core's SVG: for paper, or as on screen.
 export function pictureOf(form, paper) {
-  const items = form.surface.items;
-  const core = form.shell.core;
-  const numbers = core.drawing(items.length);
-  let kinds = "";
-  const texts = [];
-  items.forEach((it, i) => {
-    kinds += it.kind === "Line" ? "L" : it.kind === "Circle" ? "C" : "P";
-    const values = it.kind === "Line" ? [it.x1, it.y1, it.x2, it.y2, it.rgb]
-      : it.kind === "Circle" ? [it.x1, it.y1, it.r, 0, it.rgb] : [it.x1, it.y1, 0, 0, 0];
-    numbers.set(values, 5 * i);
-    if (it.kind === "Print") texts.push(it.text);
-  });
-  return core.picture(kinds, texts.join("\n"), paper, form.design.backColor, form.surface.foreColor,
-                      form.surface.canvas.getAttribute("aria-label") || "");
+  return form.shell.core.picture(form.name, paper, form.design.backColor, form.surface.foreColor,
+                                 form.surface.canvas.getAttribute("aria-label") || "");
 }
 
 // The window's boxes, each by its spoken name and its text: [[name, text], ...].

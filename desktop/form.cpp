@@ -116,6 +116,9 @@ void Form::load() {
             // A pupil on the keyboard hears the changed results once the bar comes to rest.
             connect(bar, &ScrollBar::scroll, this, [this, bar] { barMoved(bar); });
             connect(bar, &ScrollBar::change, this, [this, bar] { barMoved(bar); });
+            connect(bar, &QAbstractSlider::sliderReleased, this, [this] {
+                if (const int ms = rest_.released()) restTimer_.start(ms);
+            });
             widget = bar;
             break;
         }

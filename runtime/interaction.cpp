@@ -281,6 +281,10 @@ int Rest::moved() {
     return kRestMs;
 }
 
+int Rest::released() {
+    return waiting_ ? kRestMs : 0;
+}
+
 void Rest::written(std::string_view box, std::string text) {
     for (auto& [name, was] : changed_)
         if (name == box) {

@@ -187,13 +187,17 @@ int focusRingWidth(double scale);
 
 // ---- The rest rule -------------------------------------------------------------------
 
-// A window's bars come to rest once still for kRestMs with no thumb held; then the boxes
-// their moves changed are said once, in the window's order.
+// A window's bars come to rest once still for kRestMs with no thumb held (counted from the
+// last move or from the thumb's release, whichever is later); then the boxes their moves
+// changed are said once, in the window's order.
 class Rest {
   public:
     explicit Rest(const FormDesign& form) : form_(form) {}
     // A bar moved: wake after this many milliseconds (the timer restarts).
     int moved();
+    // A held thumb was let go: wake after this many milliseconds (the timer restarts), or
+    // 0 when nothing waits to be said.
+    int released();
     // A box's text was written anew by a move.
     void written(std::string_view box, std::string text);
     // The timer is due: say `say` (nothing when empty), or wake again after `wakeAfter`

@@ -313,10 +313,14 @@ EMSCRIPTEN_KEEPALIVE int schimatios_ring(double scale) {
     return rt::focusRingWidth(scale);
 }
 
-// The rest rule of a window: a bar moved (wake after the milliseconds returned), a box
+// The rest rule of a window: a bar moved or its thumb let go (wake after the milliseconds
+// returned, if any), a box
 // written anew, the wait over ({"wakeAfter": ms, "say": text}), the window unloaded.
 EMSCRIPTEN_KEEPALIVE int schimatios_rest_moved(const char* form) {
     return restOf(form).moved();
+}
+EMSCRIPTEN_KEEPALIVE int schimatios_rest_released(const char* form) {
+    return restOf(form).released();
 }
 EMSCRIPTEN_KEEPALIVE void schimatios_rest_written(const char* form, const char* box,
                                                   const char* text) {

@@ -306,9 +306,13 @@ void Form::writeBarValue(const Control& bar) {
 }
 
 void Form::scrolled(HWND hwnd, int code) {
-    if (const Control* bar = control(hwnd))
-        if (const auto moved = barScrolled(hwnd, code, dragging_))
-            moveBar(*bar, moved->first, moved->second);
+    const Control* bar = control(hwnd);
+    if (!bar) return;
+    const bool wasHeld = dragging_;
+    if (const auto moved = barScrolled(hwnd, code, dragging_))
+        moveBar(*bar, moved->first, moved->second);
+    if (wasHeld && !dragging_)
+        if (const int ms = rest_.released()) SetTimer(hwnd_, kRestTimer, static_cast<UINT>(ms), nullptr);
 }
 
 void Form::moveBar(const Control& bar, int value, rt::Event event) {

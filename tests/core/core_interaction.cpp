@@ -279,6 +279,8 @@ TEST(Rest, SaidOnceAtRestInTheWindowsOrder) {
     const rt::Rest::Due held = rest.due(true);
     EXPECT_EQ(held.wakeAfter, rt::kRestMs);
     EXPECT_EQ(held.say, "");
+    // Let go, the wait starts afresh: the results come a whole rest after the release.
+    EXPECT_EQ(rest.released(), rt::kRestMs);
     const rt::Rest::Due due = rest.due(false);
     EXPECT_EQ(due.wakeAfter, 0);
     const std::map<std::string, std::string> texts{{"txtpleyra", " 2"}, {"emb", " 4"}};
@@ -288,6 +290,7 @@ TEST(Rest, SaidOnceAtRestInTheWindowsOrder) {
               }));
     EXPECT_NE(due.say.find(" 2"), std::string::npos);
     EXPECT_EQ(rest.due(false).say, ""); // said once
+    EXPECT_EQ(rest.released(), 0);      // nothing waits: no wake
     rest.moved();
     rest.written("txtpleyra", " 3");
     rest.stop();

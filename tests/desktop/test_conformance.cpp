@@ -48,6 +48,28 @@ std::pair<Qt::Key, Qt::KeyboardModifiers> qtKey(const QString& name) {
     return {keys.at(press->key), m};
 }
 
+// Every announcement a window makes, as a screen reader hears it: the announcer shown
+// anew with the words as its name.
+class Listener : public QObject {
+  public:
+    Listener() { qApp->installEventFilter(this); }
+    ~Listener() override { qApp->removeEventFilter(this); }
+    QStringList said;
+
+  protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show && object->objectName() == QLatin1String("announcer"))
+            said << static_cast<QWidget*>(object)->accessibleName();
+        return false;
+    }
+};
+
+// A thumb held down by the mouse, where it is now.
+struct Held {
+    desktop::ScrollBar* bar = nullptr;
+    QPoint at;
+};
+
 class Driver {
   public:
     static desktop::Form* holding(Fixture& f, const QString& control) {
@@ -62,8 +84,29 @@ class Driver {
         return QApplication::activeWindow();
     }
 
-    static void step(Fixture& f, const QJsonObject& s) {
-        if (s.contains("click")) {
+    static void step(Fixture& f, Listener& listener, Held& held, const QJsonObject& s) {
+        if (s.contains("hold")) {
+            // The thumb pressed and dragged a pixel at a time until the bar reads the value.
+            const QJsonArray at = s.value("hold").toArray();
+            desktop::Form& form = f.form(at[0].toString().toStdString());
+            QApplication::setActiveWindow(form.window()); // a press activates its window
+            held.bar = form.scrollBar(at[1].toString().toStdString());
+            const int want = at[2].toInt();
+            held.at = subControl(held.bar, QStyle::SC_ScrollBarSlider).center();
+            QTest::mousePress(held.bar, Qt::LeftButton, Qt::NoModifier, held.at);
+            const QPoint way = held.bar->orientation() == Qt::Vertical ? QPoint(0, 1) : QPoint(1, 0);
+            for (int n = 0; held.bar->value() != want && n < 2000; ++n) {
+                held.at += held.bar->value() < want ? way : -way;
+                QTest::mouseMove(held.bar, held.at);
+            }
+            QCOMPARE(held.bar->value(), want);
+        } else if (s.contains("release")) {
+            QVERIFY2(held.bar, "no thumb held");
+            QTest::mouseRelease(held.bar, Qt::LeftButton, Qt::NoModifier, held.at);
+            held.bar = nullptr;
+        } else if (s.contains("wait")) {
+            QTest::qWait(s.value("wait").toInt());
+        } else if (s.contains("click")) {
             const QJsonArray at = s.value("click").toArray();
             desktop::Form& form = f.form(at[0].toString().toStdString());
             QVERIFY2(form.isLoaded(), qPrintable(at[0].toString()));
@@ -83,11 +126,18 @@ class Driver {
                 f.settle();
             }
         } else if (s.contains("expect")) {
-            expect(f, s.value("expect").toObject());
+            expect(f, listener, s.value("expect").toObject());
         }
     }
 
-    static void expect(Fixture& f, const QJsonObject& e) {
+    static void expect(Fixture& f, Listener& listener, const QJsonObject& e) {
+        if (e.contains("said")) {
+            QStringList want;
+            for (const QJsonValue v : e.value("said").toArray())
+                want << v.toString().replace(".", sep());
+            QCOMPARE(listener.said, want);
+            listener.said.clear();
+        }
         const QJsonObject values = e.value("values").toObject();
         for (auto v = values.begin(); v != values.end(); ++v) {
             desktop::Form* form = holding(f, v.key());
@@ -137,8 +187,10 @@ class TestConformance : public QObject {
     void scenario() {
         QFETCH(QJsonArray, steps);
         Fixture f;
+        Listener listener;
+        Held held;
         for (const QJsonValue s : steps) {
-            Driver::step(f, s.toObject());
+            Driver::step(f, listener, held, s.toObject());
             if (QTest::currentTestFailed()) {
                 qWarning() << "at step" << s.toObject();
                 return;

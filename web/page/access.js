@@ -36,6 +36,13 @@ export class Rest {
     this.wake(this.core.rest.moved(this.form.name));
   }
 
+  // The held thumb let go: the wait starts afresh.
+  released() {
+    if (!this.core) return;
+    const ms = this.core.rest.released(this.form.name);
+    if (ms) this.wake(ms);
+  }
+
   wake(ms) {
     clearTimeout(this.timer);
     this.timer = setTimeout(() => this.rested(), ms);

@@ -30,9 +30,11 @@ export async function loadCore() {
     zoom: (now, ask) => core.ccall("schimatios_zoom", "number", ["number", "number"],
                                    [now, ["in", "out", "reset"].indexOf(ask)]),
     ringWidth: core.cwrap("schimatios_ring", "number", ["number"]),
-    // A window's rest rule: moved (→ ms to wait), written, due (→ {wakeAfter, say}), stop.
+    // A window's rest rule: moved and released (→ ms to wait), written, due (→ {wakeAfter,
+    // say}), stop.
     rest: {
       moved: core.cwrap("schimatios_rest_moved", "number", ["string"]),
+      released: core.cwrap("schimatios_rest_released", "number", ["string"]),
       written: core.cwrap("schimatios_rest_written", null, ["string", "string", "string"]),
       due: (form, held) => JSON.parse(core.ccall("schimatios_rest_due", "string", ["string", "number"], [form, held ? 1 : 0])),
       stop: core.cwrap("schimatios_rest_stop", null, ["string"]),

@@ -132,8 +132,10 @@ export class ScrollBar {
       this.moveTo(value, "Scroll");
     });
     const release = () => {
+      const held = this.dragging;
       this.dragging = null; // the drag has delivered every value as Scroll already
       this.stop();
+      if (held) this.owner.rest.released();
     };
     this.el.addEventListener("pointerup", release);
     this.el.addEventListener("pointercancel", release);

@@ -562,5 +562,9 @@ async function playScenario(scenario) {
   }
 }
 
+// What a screen reader is told goes out through UI Automation, which Wine does not carry
+// to anything here that could listen: those scenarios are played by the other editions.
+const unheard = (scenario) => scenario.steps.some((s) => s.expect?.said) &&
+  "the announcements go to UI Automation, which Wine does not carry: played on the desktop and the page";
 for (const scenario of table.scenarios)
-  test(`conformance: ${scenario.name}`, () => playScenario(scenario));
+  test(`conformance: ${scenario.name}`, { skip: unheard(scenario) }, () => playScenario(scenario));

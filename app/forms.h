@@ -10,6 +10,9 @@ namespace app {
 // The file and product version, from the build (CMakeLists.txt).
 inline constexpr const char* kVersion = SCHIMATIOS_VERSION;
 
+// The program's name, as its windows' messages are titled.
+inline constexpr const char* kProgramName = "ΣΧΗμάτιος";
+
 // The runtime shows this form at start; the program computes nothing at start.
 inline constexpr std::string_view kStartupForm = "Form1";
 

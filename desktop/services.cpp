@@ -1,5 +1,7 @@
 #include "services.h"
 
+#include "forms.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -16,7 +18,8 @@ void DesktopServices::end() {
 }
 
 void DesktopServices::runtimeError(const rt::RuntimeError& error) {
-    QMessageBox::critical(nullptr, QStringLiteral("ΣΧΗμάτιος"), QString::fromUtf8(error.what()));
+    QMessageBox::critical(nullptr, QString::fromUtf8(app::kProgramName),
+                          QString::fromUtf8(error.what()));
     QCoreApplication::exit(1);
 }
 

@@ -312,7 +312,8 @@ void Form::scrolled(HWND hwnd, int code) {
     if (const auto moved = barScrolled(hwnd, code, dragging_))
         moveBar(*bar, moved->first, moved->second);
     if (wasHeld && !dragging_)
-        if (const int ms = rest_.released()) SetTimer(hwnd_, kRestTimer, static_cast<UINT>(ms), nullptr);
+        if (const int ms = rest_.released())
+            SetTimer(hwnd_, kRestTimer, static_cast<UINT>(ms), nullptr);
 }
 
 void Form::moveBar(const Control& bar, int value, rt::Event event) {

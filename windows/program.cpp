@@ -125,7 +125,8 @@ void Program::beep() {
 }
 
 void Program::runtimeError(const std::exception& error) {
-    MessageBoxW(nullptr, wide(error.what()).c_str(), L"ΣΧΗμάτιος", MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, wide(error.what()).c_str(), wide(app::kProgramName).c_str(),
+                MB_OK | MB_ICONERROR);
     result_ = 1;
     end();
 }

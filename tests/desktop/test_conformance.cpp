@@ -94,7 +94,8 @@ class Driver {
             const int want = at[2].toInt();
             held.at = subControl(held.bar, QStyle::SC_ScrollBarSlider).center();
             QTest::mousePress(held.bar, Qt::LeftButton, Qt::NoModifier, held.at);
-            const QPoint way = held.bar->orientation() == Qt::Vertical ? QPoint(0, 1) : QPoint(1, 0);
+            const QPoint way =
+                held.bar->orientation() == Qt::Vertical ? QPoint(0, 1) : QPoint(1, 0);
             for (int n = 0; held.bar->value() != want && n < 2000; ++n) {
                 held.at += held.bar->value() < want ? way : -way;
                 QTest::mouseMove(held.bar, held.at);

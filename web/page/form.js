@@ -206,7 +206,7 @@ export class Form {
     this.shell.run(() => {
       if (!this.loaded) return; // unloaded by what ran before
       const result = this.shell.core.run(this.name, control, event, this.values(), decimalSeparator);
-      if (result.error !== undefined) this.shell.end("Σφάλμα: " + result.message);
+      if (result.error !== undefined) this.shell.end(result.message); // the core's words, whole
       else this.apply(result);
     });
   }

@@ -263,6 +263,24 @@ void Form::show(const Form* inPlaceOf) {
     shell_.formShown(*this);
 }
 
+void Form::open(const app::Opening& opening) {
+    show();
+    for (const auto& [bar, value] : opening.values) {
+        ScrollBar* b = scrollBar(bar);
+        const QSignalBlocker quiet(b); // set, not moved: the opening's update follows
+        b->setValue(value);
+    }
+    try {
+        apply(app::openingUpdate(opening, decimalSeparator()));
+    } catch (const rt::RuntimeError& error) {
+        services().runtimeError(error);
+    }
+}
+
+std::string Form::link() const {
+    return app::linkOf(design(), [this](std::string_view bar) { return value(bar); });
+}
+
 void Form::unload() {
     if (!isLoaded()) return;
     Surface* window = window_;
@@ -377,6 +395,7 @@ bool Form::carryOut(const rt::Answer& answer) {
     case rt::Command::SaveFigure:
     case rt::Command::PrintFigure:
     case rt::Command::FigureMenu:
+    case rt::Command::CopyLink:
         worksheetCommand(*this, answer.command);
         return true;
     }

@@ -6,6 +6,7 @@
 #include "controls.h"
 #include "formclass.h"
 #include "interaction.h"
+#include "link.h"
 #include "services.h"
 #include "spoken.h"
 #include "surface.h"
@@ -59,6 +60,11 @@ class Form : public QObject, private rt::Controls {
     // Loads the form from its design if needed, shows, raises and activates it.
     // A form loaded in place of another opens where that one stands.
     void show(const Form* inPlaceOf = nullptr);
+    // Shows the window a link names with its bars where the link sets them, and what that
+    // state shows, as if they had been moved there by hand.
+    void open(const app::Opening& opening);
+    // The window's link at its bars' values now.
+    std::string link() const;
     // Deletes the window and every control; the instance stays for the next show.
     void unload();
 

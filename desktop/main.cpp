@@ -46,11 +46,12 @@ void releaseHeld() {
     held.clear();
 }
 
-// --help and --version answer on standard output and end; any other argument is ignored.
+// --help and --version answer on standard output and end; the first other argument is a
+// link to open (schimatios:1/τρίγωνο/Α=50/Γ=60/β=5), anything after it is ignored.
 bool answered(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
-            std::printf("Usage: schimatios [--help | --version]\n"
+            std::printf("Usage: schimatios [LINK | --help | --version]\n"
                         "ΣΧΗμάτιος: σχεδίαση και μελέτη των βασικών σχημάτων της επίπεδης "
                         "γεωμετρίας.\n"
                         "Draws and studies the elementary figures of plane geometry; "
@@ -80,6 +81,7 @@ int main(int argc, char* argv[]) {
 
     desktop::DesktopServices services;
     desktop::Program program(services, desktop::systemDecimalSeparator());
-    program.start();
+    const QStringList arguments = QApplication::arguments();
+    program.start(arguments.size() > 1 ? arguments[1].toStdString() : std::string());
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "forms.h"
+#include "link.h"
 
 #include <QWindow>
 #include <algorithm>
@@ -13,8 +14,13 @@ Program::Program(Services& services, std::string decimalSeparator)
 
 Program::~Program() = default;
 
-void Program::start() {
-    form(app::kStartupForm).show();
+void Program::start(std::string_view link) {
+    const app::Opening opening = app::readLink(link);
+    if (opening.form)
+        form(opening.form->name()).open(opening);
+    else
+        form(app::kStartupForm).show();
+    if (!opening.problem.empty()) services_.tell(opening.problem);
 }
 
 Form& Program::form(std::string_view name) {

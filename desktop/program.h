@@ -16,8 +16,9 @@ class Program : public Shell {
     Program(Services& services, std::string decimalSeparator);
     ~Program() override;
 
-    // Shows the start-up form; nothing is computed or drawn at start.
-    void start();
+    // Shows the start-up form, nothing computed or drawn; or, given a link, the window it
+    // names with its bars set, and tells what in the link was not understood.
+    void start(std::string_view link = {});
 
     Services& services() override { return services_; }
     Form& form(std::string_view name) override;

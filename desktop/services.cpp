@@ -17,6 +17,13 @@ void DesktopServices::end() {
     QCoreApplication::exit(0);
 }
 
+void DesktopServices::tell(const std::string& message) {
+    auto* box = new QMessageBox(QMessageBox::Information, QString::fromUtf8(app::kProgramName),
+                                QString::fromStdString(message), QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open(); // beside the window, which stays usable
+}
+
 void DesktopServices::runtimeError(const rt::RuntimeError& error) {
     QMessageBox::critical(nullptr, QString::fromUtf8(app::kProgramName),
                           QString::fromUtf8(error.what()));

@@ -101,6 +101,13 @@ void printFigure(const Form& form, QPrinter& printer) {
     const QSizeF size = QSizeF(area.w, area.h) / 20 * pt; // 20 twips a point
     QSvgRenderer(svg).render(&painter, QRectF(QPointF(0, y), size));
     y += size.height() + page.afterFigurePt * pt;
+    // The window's link, to open the same figure again.
+    font.setPointSizeF(page.linkPt);
+    painter.setFont(font);
+    const QFontMetricsF linkMetrics(font, &printer);
+    painter.drawText(QPointF(0, y + linkMetrics.ascent()),
+                     QString::fromStdString(app::readableSchemeLink(form.link())));
+    y += linkMetrics.height() + page.afterLinkPt * pt;
     font.setPointSizeF(page.valuesPt);
     painter.setFont(font);
     const QFontMetricsF metrics(font, &printer);
@@ -145,6 +152,9 @@ void worksheetCommand(Form& form, rt::Command command) {
         return saveAs(form);
     case rt::Command::PrintFigure:
         return printWithDialog(form);
+    case rt::Command::CopyLink:
+        return QGuiApplication::clipboard()->setText(
+            QString::fromStdString(app::schemeLink(form.link())));
     case rt::Command::FigureMenu: {
         // Opened from the keyboard: beside the control that has the focus.
         QWidget* at = form.window()->focusWidget() ? form.window()->focusWidget() : form.window();

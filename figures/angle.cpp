@@ -15,6 +15,7 @@ const FormDesign& design() {
         .controls =
             {
                 scrollBar("hsbgonia", 120, 360, 255, 3135, 1, 1, 124, 1)
+                    .linked("ω")
                     .reads(BarUnit::Degrees)
                     .spoken("ΓΩΝΙΑ ω:"),
                 label("Label3(1)", 0, 0, 975, 255, 5, "Γωνία ω:"),

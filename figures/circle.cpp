@@ -13,7 +13,7 @@ const FormDesign& design() {
         .height = kFigureHeight,
         .controls =
             {
-                scrollBar("hsbR", 240, 360, 255, 3135, 1, 1, 10, 1).spoken("ΑΚΤΙΝΑ:"),
+                scrollBar("hsbR", 240, 360, 255, 3135, 1, 1, 10, 1).linked("R").spoken("ΑΚΤΙΝΑ:"),
                 textBox("txtR", 960, 3840, 735, 285, 0, "R").spoken("ΑΚΤΙΝΑ:"),
                 textBox("per", 3000, 3840, 855, 285, 3, "2·π·R").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
                 textBox("emb", 3000, 4200, 855, 285, 5, "π·R^2").spoken("ΕΜΒΑΔΟ:"),

@@ -17,9 +17,14 @@ const FormDesign& design() {
                 label("Label111", 120, 0, 255, 255, 9, "α"),
                 label("Label9", 480, 0, 255, 255, 10, "β"),
                 label("Label10", 840, 0, 255, 255, 11, "φ"),
-                scrollBar("hsbpleurac", 0, 240, 255, 3135, 0, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
-                scrollBar("hsbpleurad", 360, 240, 255, 3135, 1, 1, 10, 1).spoken("ΠΛΕΥΡΑ β:"),
+                scrollBar("hsbpleurac", 0, 240, 255, 3135, 0, 1, 10, 1)
+                    .linked("α")
+                    .spoken("ΠΛΕΥΡΑ α:"),
+                scrollBar("hsbpleurad", 360, 240, 255, 3135, 1, 1, 10, 1)
+                    .linked("β")
+                    .spoken("ΠΛΕΥΡΑ β:"),
                 scrollBar("hsbgonia1", 720, 240, 255, 3135, 2, 0, 93, 0)
+                    .linked("φ")
                     .reads(BarUnit::Degrees)
                     .spoken("ΓΩΝΙΑ Α:"),
                 label("Label3(0)", 0, 3840, 855, 255, 12, "ΠΛΕΥΡΑ α:"),

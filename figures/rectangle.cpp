@@ -15,8 +15,12 @@ const FormDesign& design() {
         .controls =
             {
                 label("Label3(1)", 0, 0, 975, 255, 10, "ΠΛΕΥΡΕΣ:"),
-                scrollBar("hsbpleyraa", 0, 360, 255, 3135, 0, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
-                scrollBar("hsbpleyrab", 360, 360, 255, 3135, 1, 1, 10, 1).spoken("ΠΛΕΥΡΑ β:"),
+                scrollBar("hsbpleyraa", 0, 360, 255, 3135, 0, 1, 10, 1)
+                    .linked("α")
+                    .spoken("ΠΛΕΥΡΑ α:"),
+                scrollBar("hsbpleyrab", 360, 360, 255, 3135, 1, 1, 10, 1)
+                    .linked("β")
+                    .spoken("ΠΛΕΥΡΑ β:"),
                 label("Label4", 720, 600, 375, 255, 8, "1"),
                 label("Label5", 720, 3120, 375, 255, 9, "10"),
                 label("Label3(0)", 120, 3840, 855, 255, 7, "ΠΛΕΥΡΑ α:"),

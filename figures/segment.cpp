@@ -17,12 +17,14 @@ const FormDesign& design() {
             {
                 label("Label3(1)", 0, 0, 975, 255, 7, "ΜΗΚΟΣ:"),
                 scrollBar("hsbmhkos", 120, 240, 255, 3135, 0, 0, 10000, 1)
+                    .linked("ΑΒ")
                     .reads(BarUnit::Hundredths)
                     .spoken("ΜΗΚΟΣ:"),
                 label("Label5", 0, 3480, 735, 255, 8, " 100.00"),
                 label("Label1(1)", 600, 0, 255, 255, 9, "φ:"),
                 label("Label2(0)", 840, 360, 255, 255, 10, "0°"),
                 scrollBar("hsbdief", 480, 240, 255, 3135, 1, 0, 18000, 1)
+                    .linked("φ")
                     .reads(BarUnit::HundredthDegrees)
                     .spoken("ΔΙΕΥΘ.:"),
                 label("Label2(1)", 600, 3360, 735, 255, 11, "180.00°"),

@@ -13,7 +13,9 @@ const FormDesign& design() {
         .height = kFigureHeight,
         .controls =
             {
-                scrollBar("hsbpleyra", 240, 360, 255, 3135, 1, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
+                scrollBar("hsbpleyra", 240, 360, 255, 3135, 1, 1, 10, 1)
+                    .linked("α")
+                    .spoken("ΠΛΕΥΡΑ α:"),
                 textBox("txtpleyra", 960, 3840, 735, 285, 0, "α").spoken("ΠΛΕΥΡΑ α:"),
                 textBox("per", 3000, 3840, 855, 285, 3, "4·α").spoken("ΠΕΡΙΜΕΤΡΟΣ:"),
                 textBox("emb", 3000, 4200, 855, 285, 5, "α·α").spoken("ΕΜΒΑΔΟ:"),

@@ -20,13 +20,19 @@ const FormDesign& design() {
                 label("Label12", 840, 120, 375, 375, 16, "α"),
                 label("label24", 1200, 120, 255, 255, 17, "γ"),
                 scrollBar("hsbgoniaa", 0, 360, 255, 3135, 0, 1, 100, 1)
+                    .linked("Α")
                     .reads(BarUnit::Degrees)
                     .spoken("ΓΩΝΙΑ Α:"),
                 scrollBar("hsbgoniab", 360, 360, 255, 3135, 1, 1, 79, 1)
+                    .linked("Β")
                     .reads(BarUnit::Degrees)
                     .spoken("ΓΩΝΙΑ Β:"),
-                scrollBar("hsbpleuraa", 720, 360, 255, 3135, 2, 1, 10, 1).spoken("ΠΛΕΥΡΑ α:"),
-                scrollBar("hsbpleurag", 1080, 360, 255, 3135, 3, 0, 9, 0).spoken("ΠΛΕΥΡΑ γ:"),
+                scrollBar("hsbpleuraa", 720, 360, 255, 3135, 2, 1, 10, 1)
+                    .linked("α")
+                    .spoken("ΠΛΕΥΡΑ α:"),
+                scrollBar("hsbpleurag", 1080, 360, 255, 3135, 3, 0, 9, 0)
+                    .linked("γ")
+                    .spoken("ΠΛΕΥΡΑ γ:"),
                 label("Label3(0)", 0, 3600, 855, 255, 18, "ΓΩΝΙΑ Α:"),
                 textBox("txtgoniaa", 840, 3600, 495, 285, 4, "Α").spoken("ΓΩΝΙΑ Α:"),
                 label("Labe7", 0, 3960, 735, 255, 19, "ΓΩΝΙΑ Β:"),

@@ -15,12 +15,16 @@ const FormDesign& design() {
         .controls =
             {
                 scrollBar("hsbgoniaa", 0, 360, 255, 3135, 1, 1, 90, 1)
+                    .linked("Α")
                     .reads(BarUnit::Degrees)
                     .spoken("ΓΩΝΙΑ Α:"),
                 scrollBar("hsbgoniag", 360, 360, 255, 3135, 7, 1, 89, 1)
+                    .linked("Γ")
                     .reads(BarUnit::Degrees)
                     .spoken("ΓΩΝΙΑ Γ:"),
-                scrollBar("hsbpleurab", 720, 360, 255, 3135, 9, 1, 10, 1).spoken("ΠΛΕΥΡΑ β:"),
+                scrollBar("hsbpleurab", 720, 360, 255, 3135, 9, 1, 10, 1)
+                    .linked("β")
+                    .spoken("ΠΛΕΥΡΑ β:"),
                 label("Label9", 120, 120, 255, 255, 20, "A"),
                 label("Label10", 480, 120, 255, 255, 21, "Γ"),
                 label("Label11", 840, 120, 375, 375, 22, "β"),

@@ -39,6 +39,7 @@ struct ControlDesign {
     std::string_view picture{};      // button picture: a file name, "back.bmp"
     std::string_view toolTip{};
     std::string_view accessibleName{}; // what a screen reader says for a bar, box or button
+    std::string_view linkName{};       // a bar's letter in a link to its window: "α"
     std::uint32_t backColor = kBlue;
     std::uint32_t foreColor = kLightGrey;
 
@@ -46,6 +47,12 @@ struct ControlDesign {
     constexpr ControlDesign spoken(std::string_view spokenName) const {
         ControlDesign c = *this;
         c.accessibleName = spokenName;
+        return c;
+    }
+    // Names a bar in a link to its window, by the letter the window labels it with.
+    constexpr ControlDesign linked(std::string_view letter) const {
+        ControlDesign c = *this;
+        c.linkName = letter;
         return c;
     }
     // Says what a bar's value stands for.

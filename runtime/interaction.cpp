@@ -19,9 +19,9 @@ constexpr std::string_view kKeyNames[] = {
 static_assert(std::size(kKeyNames) == static_cast<std::size_t>(Key::F10) + 1);
 
 constexpr std::string_view kCommandNames[] = {
-    "None",      "MoveBar",    "PressButton", "FocusControl", "ZoomIn",    "ZoomOut",
-    "ZoomReset", "CopyFigure", "SaveFigure",  "PrintFigure",  "FigureMenu"};
-static_assert(std::size(kCommandNames) == static_cast<std::size_t>(Command::FigureMenu) + 1);
+    "None",      "MoveBar",    "PressButton", "FocusControl", "ZoomIn",     "ZoomOut",
+    "ZoomReset", "CopyFigure", "SaveFigure",  "PrintFigure",  "FigureMenu", "CopyLink"};
+static_assert(std::size(kCommandNames) == static_cast<std::size_t>(Command::CopyLink) + 1);
 
 bool isFigure(const FormDesign& form) {
     return !form.figure.empty();
@@ -316,7 +316,8 @@ std::vector<MenuEntry> figureMenu(const FormDesign& form) {
     if (!isFigure(form)) return {};
     return {{Command::CopyFigure, kCopyFigure},
             {Command::SaveFigure, kSaveFigure},
-            {Command::PrintFigure, kPrintFigure}};
+            {Command::PrintFigure, kPrintFigure},
+            {Command::CopyLink, kCopyLink}};
 }
 
 } // namespace rt

@@ -70,6 +70,7 @@ enum class Command {
     SaveFigure,
     PrintFigure,
     FigureMenu, // the figure's context menu
+    CopyLink,   // the window's link to the clipboard
 };
 std::string_view name(Command command);
 

@@ -65,6 +65,8 @@ std::string pictureFileName(const FormDesign& design, std::string_view extension
 inline constexpr const char* kCopyFigure = "Αντιγραφή σχήματος";
 inline constexpr const char* kSaveFigure = "Αποθήκευση εικόνας…";
 inline constexpr const char* kPrintFigure = "Εκτύπωση…";
+// The entry beside them that copies the window's link.
+inline constexpr const char* kCopyLink = "Αντιγραφή συνδέσμου";
 // The two pictures a figure is saved as.
 inline constexpr const char* kSaveSvg = "Εικόνα SVG (διανυσματική)";
 inline constexpr const char* kSavePng = "Εικόνα PNG (300 dpi)";
@@ -86,12 +88,14 @@ struct Ink {
 };
 Ink inkOf(const std::vector<Drawn>& drawing, int dpi);
 
-// The printed page, one A4 sheet: the caption, the figure at its size for paper, then the
-// values in two columns (spoken name, text). Sizes and spaces in points, the margin in mm.
+// The printed page, one A4 sheet: the caption, the figure at its size for paper, the
+// window's link (with its QR code where it is a web address), then the values in two
+// columns (spoken name, text). Sizes and spaces in points, the margin in mm.
 struct PrintedPage {
     int marginMm = 20;
     int captionPt = 16, afterCaptionPt = 12;
     int afterFigurePt = 16;
+    int linkPt = 10, afterLinkPt = 16; // the window's link under the figure
     int valuesPt = 12, columnGapPt = 16, rowGapPt = 6;
 };
 inline constexpr PrintedPage kPrintedPage{};

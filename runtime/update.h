@@ -5,6 +5,7 @@
 // widget; a forms runtime then carries it out. Tests read it directly.
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rt {
@@ -47,8 +48,9 @@ class Update {
     void unload(std::string form);
     // End the program at once; nothing after it is carried out.
     void end();
-    // Appends another update's steps.
+    // Appends another update's steps, or one step as it is.
     void append(const Update& other);
+    void append(Step step) { steps_.push_back(std::move(step)); }
 
     const std::vector<Step>& steps() const { return steps_; }
     // The last text written to a box, or nullptr when the update leaves it alone.

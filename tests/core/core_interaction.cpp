@@ -304,11 +304,13 @@ TEST(Menu, OnlyFiguresHaveOne) {
             EXPECT_TRUE(menu.empty()) << f->name();
             continue;
         }
-        ASSERT_EQ(menu.size(), 3u);
+        ASSERT_EQ(menu.size(), 4u);
         EXPECT_EQ(menu[0].command, Command::CopyFigure);
         EXPECT_EQ(std::string_view(menu[0].text), "Αντιγραφή σχήματος");
         EXPECT_EQ(std::string_view(menu[1].text), "Αποθήκευση εικόνας…");
         EXPECT_EQ(std::string_view(menu[2].text), "Εκτύπωση…");
+        EXPECT_EQ(menu[3].command, Command::CopyLink);
+        EXPECT_EQ(std::string_view(menu[3].text), "Αντιγραφή συνδέσμου");
     }
 }
 

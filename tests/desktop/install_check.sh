@@ -23,6 +23,10 @@ sed -n '/^\[Desktop Action projector\]/,$p' "$entry" | grep -qx 'Name=Μεγάλ
   || { echo "projector action misnamed"; exit 1; }
 sed -n '/^\[Desktop Action projector\]/,$p' "$entry" | grep -qx 'Exec=env QT_SCALE_FACTOR=2 schimatios' \
   || { echo "projector action does not start at scale 2"; exit 1; }
+# Links: the entry claims the program's scheme and hands the link on, so that a link clicked
+# in a browser on the same PC opens the program.
+grep -qx 'MimeType=x-scheme-handler/schimatios;' "$entry" || { echo "the scheme is not claimed"; exit 1; }
+grep -qx 'Exec=schimatios %u' "$entry" || { echo "the link is not handed on"; exit 1; }
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
 grep -q 'release version="1.00.0030"' "$prefix/share/metainfo/$id.metainfo.xml"
 for f in share/man/man1/schimatios.1.gz share/man/el/man1/schimatios.1.gz \

@@ -24,7 +24,7 @@ for arg in --help --version; do
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$arg" 2>/dev/null)
   status=$?
   case "$arg" in
-    --help) want="Usage: schimatios [--help | --version]" ;;
+    --help) want="Usage: schimatios [LINK | --help | --version]" ;;
     --version) want="ΣΧΗμάτιος 1.00.0030" ;;
   esac
   if [ "$status" -ne 0 ] || [ "$(echo "$out" | head -1)" != "$want" ]; then

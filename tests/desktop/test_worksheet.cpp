@@ -114,7 +114,8 @@ class TestWorksheet : public QObject {
     void theContextMenuOnTheDrawing() {
         Fixture f;
         desktop::Form& w = trapezium(f);
-        const QStringList expected{"Αντιγραφή σχήματος", "Αποθήκευση εικόνας…", "Εκτύπωση…"};
+        const QStringList expected{"Αντιγραφή σχήματος", "Αποθήκευση εικόνας…", "Εκτύπωση…",
+                                   "Αντιγραφή συνδέσμου"};
         // A right click on the drawing.
         const QPoint at(w.window()->width() * 3 / 5, w.window()->height() / 3);
         QCOMPARE(popupAfter([&] {
@@ -175,6 +176,8 @@ class TestWorksheet : public QObject {
         QVERIFY2(info.contains("(A4)"), qPrintable(info));
         const QString text = run("pdftotext", {"-layout", pdf, "-"});
         QVERIFY2(text.contains("ΣΧΗμάτιος: ΤΡΑΠΕΖΙΟ"), qPrintable(text));
+        // The window's link under the figure, as a person reads it.
+        QVERIFY2(text.contains("schimatios:1/τραπέζιο/Α=60/Β=60/α=10/γ=5"), qPrintable(text));
         // The figure at its size: the page at 72 dpi, a pixel a point, its tallest run of
         // inked rows the figure's height less its margins (12 points above and below).
         run("pdftoppm", {"-r", "72", "-gray", "-png", "-singlefile", pdf, dir.filePath("page")});

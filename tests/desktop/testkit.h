@@ -22,6 +22,8 @@ class RecordingServices : public desktop::Services {
     void beep() override { ++beeps; }
     void end() override { ++ends; }
     void runtimeError(const rt::RuntimeError& e) override { errors.push_back(e.number()); }
+    std::vector<std::string> told;
+    void tell(const std::string& message) override { told.push_back(message); }
 };
 
 // A fresh program on the recording services, started on its menu, in the system's
@@ -30,7 +32,8 @@ struct Fixture {
     RecordingServices services;
     desktop::Program program{services, desktop::systemDecimalSeparator()};
 
-    Fixture() { program.start(); }
+    // Started as `schimatios LINK` is, given a link.
+    explicit Fixture(std::string_view link = {}) { program.start(link); }
     ~Fixture() { settle(); }
 
     desktop::Form& form(std::string_view name) { return program.form(name); }

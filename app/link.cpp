@@ -229,14 +229,17 @@ std::string_view linkPart(std::string_view text) {
         text.remove_prefix(1);
     while (!text.empty() && (blank(text.back()) || text.back() == '>'))
         text.remove_suffix(1);
-    if (const auto hash = text.find('#'); hash != std::string_view::npos)
-        return text.substr(hash + 1);
     const std::string_view scheme = kLinkScheme;
-    const bool schemes = text.size() > scheme.size() && text[scheme.size()] == ':' &&
-                         std::equal(scheme.begin(), scheme.end(), text.begin(),
-                                    [](char a, char b) { return a == (b | 0x20); });
-    if (!schemes && text.find("://") != std::string_view::npos) return {}; // an address alone
-    if (schemes) {
+    const auto schemes = [scheme](std::string_view t) {
+        return t.size() > scheme.size() && t[scheme.size()] == ':' &&
+               std::equal(scheme.begin(), scheme.end(), t.begin(),
+                          [](char a, char b) { return a == (b | 0x20); });
+    };
+    if (const auto hash = text.find('#'); hash != std::string_view::npos)
+        text = text.substr(hash + 1); // (which may hold the scheme's form, pasted there)
+    else if (!schemes(text) && text.find("://") != std::string_view::npos)
+        return {}; // an address alone
+    if (schemes(text)) {
         text.remove_prefix(scheme.size() + 1);
         while (!text.empty() && text.front() == '/')
             text.remove_prefix(1);

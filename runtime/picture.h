@@ -96,6 +96,7 @@ struct PrintedPage {
     int captionPt = 16, afterCaptionPt = 12;
     int afterFigurePt = 16;
     int linkPt = 10, afterLinkPt = 16; // the window's link under the figure
+    int qrMm = 30;                     // its QR code, where the link is a web address
     int valuesPt = 12, columnGapPt = 16, rowGapPt = 6;
 };
 inline constexpr PrintedPage kPrintedPage{};

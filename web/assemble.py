@@ -181,7 +181,7 @@ SITE_ICONS = ["icon192.png", "icon512.png", "icon-maskable512.png"]
 
 def main():
     parser = argparse.ArgumentParser()
-    for name in ("page", "core", "font", "pictures", "version", "output"):
+    for name in ("page", "core", "font", "pictures", "qr", "version", "output"):
         parser.add_argument("--" + name, required=True)
     parser.add_argument("--icons")
     parser.add_argument("--site")
@@ -208,6 +208,11 @@ def main():
     html = html.replace("/*CORE*/", script(pathlib.Path(args.core).read_text(encoding="utf-8")))
     html = html.replace("/*PICTURES*/", json.dumps(pictures))
     html = html.replace("/*STARTUP*/", json.dumps(startup(program), ensure_ascii=False))
+    # The QR code generator as npm ships it, a script of its own: the page's code uses it.
+    qr = pathlib.Path(args.qr)
+    if not qr.exists():
+        raise SystemExit("%s is missing: run scripts/install-deps web" % qr)
+    html = html.replace("/*QR*/", script(qr.read_text(encoding="utf-8")))
     html = html.replace("/*RUNTIME*/", script(bundle(page, "program.js")))
     html = html.replace("@VERSION@", args.version)
     pathlib.Path(args.output).write_text(html, encoding="utf-8")

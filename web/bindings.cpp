@@ -5,6 +5,7 @@
 #include "integer.h"
 #include "interaction.h"
 #include "json.h"
+#include "link.h"
 #include "picture.h"
 #include "raster.h"
 #include "spoken.h"
@@ -125,6 +126,29 @@ std::map<std::string, rt::Rest, std::less<>> rests; // each window's, made on fi
 rt::Desk desk;
 std::map<std::string, std::vector<rt::Drawn>, std::less<>> drawings; // each loaded window's
 
+// An update's steps, and the window's drawing as they leave it where they draw: what the
+// page carries out and paints.
+void writeUpdate(web::Json& j, const rt::FormClass& f, const rt::Update& u) {
+    j.key("steps").beginArray();
+    for (const rt::Step& s : u.steps())
+        web::writeStep(j, s);
+    j.endArray();
+    std::vector<rt::Drawn>& drawing = drawings[std::string(f.name())];
+    bool drawn = false;
+    for (const rt::Step& s : u.steps())
+        drawn = rt::drawStep(drawing, s, f.design.foreColor) || drawn;
+    if (!drawn) return;
+    j.key("drawing").beginArray();
+    for (const rt::Drawn& d : drawing) {
+        j.beginArray().string(d.kind == rt::Drawn::Line     ? "Line"
+                              : d.kind == rt::Drawn::Circle ? "Circle"
+                                                            : "Text");
+        j.coordinate(d.x1).coordinate(d.y1).coordinate(d.x2).coordinate(d.y2).number(d.colour);
+        j.string(d.text).endArray();
+    }
+    j.endArray();
+}
+
 rt::Rest& restOf(const char* form) {
     auto found = rests.find(std::string_view(form));
     if (found == rests.end()) found = rests.emplace(form, app::formClass(form)->design).first;
@@ -155,6 +179,8 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_program() {
     j.key("marginMm").number(page.marginMm).key("captionPt").number(page.captionPt);
     j.key("afterCaptionPt").number(page.afterCaptionPt);
     j.key("afterFigurePt").number(page.afterFigurePt).key("valuesPt").number(page.valuesPt);
+    j.key("linkPt").number(page.linkPt).key("afterLinkPt").number(page.afterLinkPt);
+    j.key("qrMm").number(page.qrMm);
     j.key("columnGapPt").number(page.columnGapPt).key("rowGapPt").number(page.rowGapPt);
     j.endObject();
     j.key("focusRing").string(hexColour(rt::kFocusRingColour));
@@ -185,29 +211,55 @@ EMSCRIPTEN_KEEPALIVE const char* schimatios_run(const char* form, const char* co
         const std::optional<rt::Event> e = rt::eventNamed(event);
         const rt::Handler* h = f && e ? f->handlerFor(control, *e) : nullptr;
         const rt::Update u = h ? (*h)(PageControls(values, separator)) : rt::Update{};
-        j.key("steps").beginArray();
-        for (const rt::Step& s : u.steps())
-            web::writeStep(j, s);
-        j.endArray();
-        // The window's drawing as the steps leave it, where they draw: what the page paints.
-        std::vector<rt::Drawn>& drawing = drawings[form];
-        bool drawn = false;
-        for (const rt::Step& s : u.steps())
-            drawn = rt::drawStep(drawing, s, f->design.foreColor) || drawn;
-        if (drawn) {
-            j.key("drawing").beginArray();
-            for (const rt::Drawn& d : drawing) {
-                j.beginArray().string(d.kind == rt::Drawn::Line     ? "Line"
-                                      : d.kind == rt::Drawn::Circle ? "Circle"
-                                                                    : "Text");
-                j.coordinate(d.x1).coordinate(d.y1).coordinate(d.x2).coordinate(d.y2).number(
-                    d.colour);
-                j.string(d.text).endArray();
-            }
-            j.endArray();
+        if (f)
+            writeUpdate(j, *f, u);
+        else
+            j.key("steps").beginArray().endArray();
+    } catch (const rt::RuntimeError& error) {
+        j.key("error").number(error.number()).key("message").string(error.what());
+    }
+    j.endObject();
+    result = j.text();
+    return result.c_str();
+}
+
+// What a link opens: {"form": the figure or "" for the menu, "values": [[bar, value], ...],
+// "problem": what was not understood, "steps", "drawing": what the window then shows}.
+EMSCRIPTEN_KEEPALIVE const char* schimatios_open_link(const char* text, const char* separator) {
+    const app::Opening opening = app::readLink(text);
+    web::Json j;
+    j.beginObject();
+    j.key("form").string(opening.form ? opening.form->name() : "");
+    j.key("values").beginArray();
+    for (const auto& [bar, value] : opening.values)
+        j.beginArray().string(bar).number(value).endArray();
+    j.endArray();
+    j.key("problem").string(opening.problem);
+    try {
+        if (opening.form) {
+            drawings.erase(std::string(opening.form->name())); // a window opened afresh
+            writeUpdate(j, *opening.form, app::openingUpdate(opening, separator));
         }
     } catch (const rt::RuntimeError& error) {
         j.key("error").number(error.number()).key("message").string(error.what());
+    }
+    j.endObject();
+    result = j.text();
+    return result.c_str();
+}
+
+// A figure window's link at its bars' values ("bar=value" lines): {"link": as a person
+// reads it, "encoded": as an address carries it, "scheme": the program's own}.
+EMSCRIPTEN_KEEPALIVE const char* schimatios_link_of(const char* form, const char* values) {
+    web::Json j;
+    j.beginObject();
+    if (const rt::FormClass* f = app::formClass(form); f && !f->design.figure.empty()) {
+        const PageControls bars(values, ".");
+        const std::string link =
+            app::linkOf(f->design, [&](std::string_view b) { return bars.value(b); });
+        j.key("link").string(link).key("encoded").string(app::percentEncoded(link));
+        j.key("scheme").string(app::schemeLink(link));
+        j.key("readableScheme").string(app::readableSchemeLink(link));
     }
     j.endObject();
     result = j.text();

@@ -122,6 +122,7 @@ TEST(Link, ReadAsATeacherTypesIt) {
         {"1/τρίγωνο/β=5", "Formtri", {{"hsbgoniaa", 1}, {"hsbgoniag", 1}, {"hsbpleurab", 5}}},
         {"schimatios:1%2F%CE%BA%CF%8D%CE%BA%CE%BB%CE%BF%CF%82%2FR%3D4", "Formk", {{"hsbR", 4}}},
         {"SCHIMATIOS:1/κυκλος/R=4.0", "Formk", {{"hsbR", 4}}},
+        {"file:///home/teacher/schimatios.html#schimatios:1/κύκλος/R=4", "Formk", {{"hsbR", 4}}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.text);

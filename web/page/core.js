@@ -26,6 +26,13 @@ export async function loadCore() {
     key: (form, focused, value, selection, key) =>
       JSON.parse(core.ccall("schimatios_key", "string", ["string", "string", "number", "number", "string"],
                             [form, focused, value, selection ? 1 : 0, key])),
+    // What a link opens: {form ("" for the menu), values: [[bar, value]], problem, steps,
+    // drawing}; and a figure's link at its bars' values ("bar=value" lines): {link,
+    // encoded, scheme, readableScheme}.
+    openLink: (text, separator) =>
+      JSON.parse(core.ccall("schimatios_open_link", "string", ["string", "string"], [text, separator])),
+    linkOf: (form, values) =>
+      JSON.parse(core.ccall("schimatios_link_of", "string", ["string", "string"], [form, values])),
     // The page's zoom after Ctrl + ("in"), Ctrl − ("out") or Ctrl 0 ("reset").
     zoom: (now, ask) => core.ccall("schimatios_zoom", "number", ["number", "number"],
                                    [now, ["in", "out", "reset"].indexOf(ask)]),

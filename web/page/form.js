@@ -208,6 +208,7 @@ export class Form {
       const result = this.shell.core.run(this.name, control, event, this.values(), decimalSeparator);
       if (result.error !== undefined) this.shell.end(result.message); // the core's words, whole
       else this.apply(result);
+      if (event !== "Click" && this.loaded) this.shell.follow();
     });
   }
 

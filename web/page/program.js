@@ -3,6 +3,7 @@
 // viewport, the others placed relative to it), the zoom, the end, the start.
 import { loadCore } from "./core.js";
 import { Form } from "./form.js";
+import { followAddress, openLink } from "./link.js";
 import { prepareSheet } from "./worksheet.js";
 import { keepOffline, showEnded } from "./services.js";
 
@@ -34,9 +35,15 @@ const shell = {
   },
   layout,
   end,
+  loadedForms: () => loadedForms(),
+  // The address follows the window being worked (once the core is there to write it).
+  follow() {
+    if (shell.core) followAddress(shell);
+  },
   // The core's desk keeps which window is being worked: the page fits that one.
   shown(form) {
     if (shell.core) shell.worked = shell.core.desk(form.name, true);
+    shell.follow();
   },
   stepZoom(ask) {
     shell.zoom = shell.core.zoom(shell.zoom, ask);
@@ -45,6 +52,7 @@ const shell = {
   formUnloaded(form, endWhenLast) {
     if (shell.core) shell.worked = shell.core.desk(form.name, false);
     if (shell.active === form) shell.active = null;
+    if (endWhenLast) shell.follow();
     if (!endWhenLast) return;
     if (loadedForms().length === 0) {
       end();
@@ -125,14 +133,22 @@ document.addEventListener("keydown", (e) => {
   if (form) form.key(e);
 });
 
+// A link in the address opens its window; one typed or pasted into the address of the open
+// page opens in place of what is open. (The page's own writes make no such event.)
+window.addEventListener("hashchange", () => {
+  if (shell.core) openLink(shell, location.hash);
+});
+
 // The first window at once, in the program's own font as soon as it has loaded; then the
-// core, and whatever was done while it compiled.
+// core, and whatever was done while it compiled. (A link's window waits for the core.)
 const font = document.fonts.load('10px "Schimatios Sans"', "ΣΧΗμάτιος");
-shell.form(STARTUP.name).show();
+const linked = location.hash.length > 1;
+if (!linked) shell.form(STARTUP.name).show();
 const core = await loadCore();
 for (const f of core.program.forms) classes.set(f.name, f);
 shell.core = core;
 for (const f of loadedForms().sort((a, b) => a.z - b.z)) shell.shown(f);
+if (linked) openLink(shell, location.hash);
 document.body.dataset.core = ""; // (for whoever scripts the page: the core is ready)
 layout(); // the bars' values as the core says them
 for (const handler of waiting.splice(0)) handler();

@@ -76,6 +76,12 @@ export class ScrollBar {
     return true;
   }
 
+  // Sets the value without an event: a link's, before what it shows is carried out.
+  setQuietly(value) {
+    this.value = Math.max(this.min, Math.min(this.max, value));
+    this.show();
+  }
+
   step(delta) {
     return this.moveTo(this.value + delta, "Change");
   }

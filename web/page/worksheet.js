@@ -3,6 +3,8 @@
 // is selected; Ctrl+S saves it as SVG or PNG; Ctrl+P prints one page with the caption, the
 // figure at its size and the values; a context menu on the drawing (right click, a long
 // press, the Menu key) offers the same. The picture and the words are the core's.
+import { linkOnPaper, sharedLink } from "./link.js";
+
 // The form's drawing as the core's SVG: for paper, or as on screen.
 export function pictureOf(form, paper) {
   return form.shell.core.picture(form.name, paper, form.design.backColor, form.surface.foreColor,
@@ -78,7 +80,7 @@ export function prepareSheet(form) {
     row.insertCell().textContent = name;
     row.insertCell().textContent = text;
   }
-  sheet.append(heading, img, table);
+  sheet.append(heading, img, linkOnPaper(form), table);
 }
 
 export function printFigure(form) {
@@ -145,6 +147,8 @@ export function worksheetCommand(form, command) {
     SaveFigure: () => saveMenu(form, x, y),
     PrintFigure: () => printFigure(form),
     FigureMenu: () => menuAt(form, x, y),
+    CopyLink: () => navigator.clipboard.writeText(sharedLink(form).copied)
+      .catch((error) => { window.lastCopyError = String(error); }),
   };
   if (run[command]) run[command]();
 }

@@ -26,10 +26,10 @@ export const unsupported = (viewport) => engineCannot(engine, viewport);
 // A fresh page on the program, the menu shown and the core ready; `before(page)` runs
 // before the page is opened.
 export async function open(browser, { width = 1366, height = 768, locale = "el-GR",
-                                      deviceScaleFactor = 1, before = null } = {}) {
+                                      deviceScaleFactor = 1, before = null, address = fileUrl } = {}) {
   const page = new Page(await browser.newTab({ width, height, locale, deviceScaleFactor }), browser.engine);
   if (before) await before(page);
-  await page.goto(fileUrl);
+  await page.goto(address);
   await page.waitForFunction(() => document.body.hasAttribute("data-ready"));
   return page;
 }

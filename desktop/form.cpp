@@ -396,6 +396,7 @@ bool Form::carryOut(const rt::Answer& answer) {
     case rt::Command::PrintFigure:
     case rt::Command::FigureMenu:
     case rt::Command::CopyLink:
+    case rt::Command::OpenLinksHere:
         worksheetCommand(*this, answer.command);
         return true;
     }

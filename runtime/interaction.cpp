@@ -19,9 +19,10 @@ constexpr std::string_view kKeyNames[] = {
 static_assert(std::size(kKeyNames) == static_cast<std::size_t>(Key::F10) + 1);
 
 constexpr std::string_view kCommandNames[] = {
-    "None",      "MoveBar",    "PressButton", "FocusControl", "ZoomIn",     "ZoomOut",
-    "ZoomReset", "CopyFigure", "SaveFigure",  "PrintFigure",  "FigureMenu", "CopyLink"};
-static_assert(std::size(kCommandNames) == static_cast<std::size_t>(Command::CopyLink) + 1);
+    "None",       "MoveBar",   "PressButton",  "FocusControl", "ZoomIn",
+    "ZoomOut",    "ZoomReset", "CopyFigure",   "SaveFigure",   "PrintFigure",
+    "FigureMenu", "CopyLink",  "OpenLinksHere"};
+static_assert(std::size(kCommandNames) == static_cast<std::size_t>(Command::OpenLinksHere) + 1);
 
 bool isFigure(const FormDesign& form) {
     return !form.figure.empty();
@@ -312,12 +313,14 @@ void Rest::stop() {
     changed_.clear();
 }
 
-std::vector<MenuEntry> figureMenu(const FormDesign& form) {
+std::vector<MenuEntry> figureMenu(const FormDesign& form, bool opensLinks) {
     if (!isFigure(form)) return {};
-    return {{Command::CopyFigure, kCopyFigure},
-            {Command::SaveFigure, kSaveFigure},
-            {Command::PrintFigure, kPrintFigure},
-            {Command::CopyLink, kCopyLink}};
+    std::vector<MenuEntry> menu{{Command::CopyFigure, kCopyFigure},
+                                {Command::SaveFigure, kSaveFigure},
+                                {Command::PrintFigure, kPrintFigure},
+                                {Command::CopyLink, kCopyLink}};
+    if (opensLinks) menu.push_back({Command::OpenLinksHere, kOpenLinksHere});
+    return menu;
 }
 
 } // namespace rt

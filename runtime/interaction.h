@@ -69,8 +69,9 @@ enum class Command {
     CopyFigure,
     SaveFigure,
     PrintFigure,
-    FigureMenu, // the figure's context menu
-    CopyLink,   // the window's link to the clipboard
+    FigureMenu,    // the figure's context menu
+    CopyLink,      // the window's link to the clipboard
+    OpenLinksHere, // the system to open the program's links with this program
 };
 std::string_view name(Command command);
 
@@ -224,6 +225,8 @@ struct MenuEntry {
     std::string_view text;
 };
 // The menu on a figure window's drawing (none elsewhere).
-std::vector<MenuEntry> figureMenu(const FormDesign& form);
+// `opensLinks`: where the program itself can make the system open its links with it (a
+// portable .exe, which no installer registered), the menu offers that too.
+std::vector<MenuEntry> figureMenu(const FormDesign& form, bool opensLinks = false);
 
 } // namespace rt

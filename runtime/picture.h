@@ -65,8 +65,12 @@ std::string pictureFileName(const FormDesign& design, std::string_view extension
 inline constexpr const char* kCopyFigure = "Αντιγραφή σχήματος";
 inline constexpr const char* kSaveFigure = "Αποθήκευση εικόνας…";
 inline constexpr const char* kPrintFigure = "Εκτύπωση…";
-// The entry beside them that copies the window's link.
+// The entry beside them that copies the window's link; and, where the program can ask for
+// it itself, the one that has the system open such links with it, and what it then says.
 inline constexpr const char* kCopyLink = "Αντιγραφή συνδέσμου";
+inline constexpr const char* kOpenLinksHere = "Άνοιγμα των συνδέσμων με αυτό το πρόγραμμα";
+inline constexpr const char* kLinksOpenHere =
+    "Οι σύνδεσμοι schimatios: ανοίγουν πλέον με αυτό το πρόγραμμα, για αυτόν τον χρήστη.";
 // The two pictures a figure is saved as.
 inline constexpr const char* kSaveSvg = "Εικόνα SVG (διανυσματική)";
 inline constexpr const char* kSavePng = "Εικόνα PNG (300 dpi)";

@@ -215,6 +215,24 @@ void Form::show(Form* inPlaceOf) {
             SetFocus(control(first->name)->hwnd);
 }
 
+void Form::open(const app::Opening& opening) {
+    show();
+    for (const auto& [bar, value] : opening.values)
+        if (const Control* c = control(bar)) {
+            setBarValue(c->hwnd, *c->design, value, scale_); // set, not moved: no event
+            writeBarValue(*c);
+        }
+    try {
+        apply(app::openingUpdate(opening, decimalSeparator()));
+    } catch (const rt::RuntimeError& error) {
+        program_.runtimeError(error);
+    }
+}
+
+std::string Form::link() const {
+    return app::linkOf(design(), [this](std::string_view bar) { return value(bar); });
+}
+
 void Form::unload() {
     if (!loaded()) return;
     program_.formUnloading(*this);
@@ -462,6 +480,8 @@ bool Form::carryOut(const rt::Answer& answer) {
     case rt::Command::CopyFigure:
     case rt::Command::SaveFigure:
     case rt::Command::PrintFigure:
+    case rt::Command::CopyLink:
+    case rt::Command::OpenLinksHere:
         worksheetCommand(*this, answer.command);
         return true;
     case rt::Command::FigureMenu:

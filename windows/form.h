@@ -7,6 +7,7 @@
 // by name.
 #include "formclass.h"
 #include "interaction.h"
+#include "link.h"
 #include "picture.h"
 #include "surface.h"
 #include "update.h"
@@ -32,6 +33,11 @@ class Form : private rt::Controls {
     // Loads the form from its design if needed, shows and activates it; a form loaded in
     // place of another opens where that one stood.
     void show(Form* inPlaceOf = nullptr);
+    // Shows the window a link names with its bars where the link sets them, and what that
+    // state shows, as if they had been moved there by hand.
+    void open(const app::Opening& opening);
+    // The window's link at its bars' values now.
+    std::string link() const;
     // Destroys the window and its controls; the instance stays for the next show.
     void unload();
     // Carries out an update in order; End stops it there.

@@ -3,6 +3,7 @@
 #include "access.h"
 #include "form.h"
 #include "forms.h"
+#include "link.h"
 #include "text.h"
 
 #include <algorithm>
@@ -56,8 +57,15 @@ Program::~Program() {
     CoUninitialize();
 }
 
-int Program::run() {
-    form(app::kStartupForm).show();
+int Program::run(std::string_view link) {
+    const app::Opening opening = app::readLink(link);
+    if (opening.form)
+        form(opening.form->name()).open(opening);
+    else
+        form(app::kStartupForm).show();
+    if (!opening.problem.empty())
+        MessageBoxW(nullptr, wide(opening.problem).c_str(), wide(app::kProgramName).c_str(),
+                    MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_KEYDOWN && keyDown(msg)) continue;

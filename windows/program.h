@@ -21,8 +21,9 @@ class Program {
     explicit Program(HINSTANCE instance);
     ~Program();
 
-    // Shows the start-up form and runs until the last window goes or End.
-    int run();
+    // Shows the start-up form, or the window a link names with its bars set (and says what
+    // in the link was not understood), and runs until the last window goes or End.
+    int run(std::string_view link = {});
 
     Form& form(std::string_view name);
     // The window being worked: the menu or figure window shown last and still loaded; null

@@ -1,6 +1,8 @@
 #include "worksheet.h"
 
 #include "form.h"
+#include "forms.h"
+#include "link.h"
 #include "text.h"
 
 #include <cmath>
@@ -201,6 +203,9 @@ void printFigure(Form& form, HDC dc) {
     const rt::TwipRect area = rt::pictureArea(form.drawing());
     const double k = dpi / 1440.0;
     y += static_cast<int>(std::lround(area.h * k)) + points(page.afterFigurePt);
+    // The window's link, to open the same figure again.
+    y += text(wide(app::readableSchemeLink(form.link())), margin, page.linkPt).second +
+         points(page.afterLinkPt);
     // The values in two columns.
     int column = 0;
     const auto values = valuesOf(form);
@@ -215,7 +220,36 @@ void printFigure(Form& form, HDC dc) {
     EndDoc(dc);
 }
 
+void copyLink(Form& form) {
+    const std::wstring text = wide(app::schemeLink(form.link()));
+    if (!OpenClipboard(form.hwnd())) return;
+    EmptyClipboard();
+    put(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    CloseClipboard();
+}
+
+bool openLinksHere() {
+    // For this user only, as any program may: HKCU\Software\Classes\schimatios.
+    wchar_t exe[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    if (n == 0 || n == MAX_PATH) return false;
+    const std::wstring key = L"Software\\Classes\\" + wide(app::kLinkScheme);
+    const auto set = [](const std::wstring& path, const wchar_t* name, const std::wstring& value) {
+        return RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), name, REG_SZ, value.c_str(),
+                               static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) ==
+               ERROR_SUCCESS;
+    };
+    const std::wstring program = exe;
+    return set(key, nullptr, L"URL:" + wide(app::kProgramName)) && set(key, L"URL Protocol", L"") &&
+           set(key + L"\\DefaultIcon", nullptr, L"\"" + program + L"\",0") &&
+           set(key + L"\\shell\\open\\command", nullptr, L"\"" + program + L"\" \"%1\"");
+}
+
 void worksheetCommand(Form& form, rt::Command command) {
+    if (command == rt::Command::CopyLink) copyLink(form);
+    if (command == rt::Command::OpenLinksHere && openLinksHere())
+        MessageBoxW(form.hwnd(), wide(rt::kLinksOpenHere).c_str(), wide(app::kProgramName).c_str(),
+                    MB_OK | MB_ICONINFORMATION);
     if (command == rt::Command::CopyFigure) copyFigure(form);
     if (command == rt::Command::SaveFigure) saveWithDialog(form);
     if (command == rt::Command::PrintFigure) printWithDialog(form);
@@ -228,7 +262,7 @@ void worksheetMenu(Form& form, POINT at) {
         at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
     const HMENU menu = CreatePopupMenu();
-    for (const rt::MenuEntry& entry : rt::figureMenu(form.design()))
+    for (const rt::MenuEntry& entry : rt::figureMenu(form.design(), true))
         AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(entry.command),
                     wide(entry.text).c_str());
     const int chosen =

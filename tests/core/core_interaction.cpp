@@ -311,6 +311,9 @@ TEST(Menu, OnlyFiguresHaveOne) {
         EXPECT_EQ(std::string_view(menu[2].text), "Εκτύπωση…");
         EXPECT_EQ(menu[3].command, Command::CopyLink);
         EXPECT_EQ(std::string_view(menu[3].text), "Αντιγραφή συνδέσμου");
+        const auto portable = rt::figureMenu(f->design, true);
+        ASSERT_EQ(portable.size(), 5u);
+        EXPECT_EQ(portable[4].command, Command::OpenLinksHere);
     }
 }
 

@@ -432,6 +432,44 @@ test("the credits, then the end button ends the program; a window's close ends i
   assert.equal(code, 0);
 });
 
+// A link on the command line, as Windows hands the .exe a clicked link: its figure opens in
+// place of the menu with its bars set; the figure's menu copies the link and, asked, has
+// Windows open such links with this .exe (for this user: nothing installed).
+test("a link on the command line opens its figure; the menu copies it and registers the scheme", async () => {
+  if (program) {
+    program.kill();
+    run("wineserver", ["-k"]);
+  }
+  const [A, G, b, ...texts] = TRIANGLE_RIGHT;
+  const greekName = encodeURIComponent("τρίγωνο");
+  const link = `schimatios:1/${greekName}/${encodeURIComponent("Α")}=${A}/${encodeURIComponent("Γ")}=${G}/${encodeURIComponent("β")}=${b}`;
+  program = spawn("wine", [exe, link], { env, stdio: "ignore", cwd: home });
+  const t = await waitWindow("ΤΡΙΓΩΝΟ");
+  assert.equal(await waitWindow("ΕΥΚΛΕΙΔΕΙΑ", false), null, "the figure in place of the menu");
+  for (const name of Object.keys(bars)) delete bars[name];
+  Object.assign(bars, { hsbgoniaa: A, hsbgoniag: G, hsbpleurab: b });
+  assert.deepEqual(await boxes(t, "Formtri", ["txtk", "txtpleurag", "txtpleuraa", "per", "emb", "txtgoniab"]), texts);
+  // The figure's menu, by a right click on the drawing: its fourth entry copies the link.
+  const menuEntry = async (n) => {
+    await click(t.x + t.w * 0.6, t.y + t.h * 0.35, 3);
+    await sleep(400);
+    await key(...Array(n).fill("Down"), "Return");
+  };
+  execFileSync("xclip", ["-selection", "clipboard", "-i"], { env, input: "\u2205", stdio: ["pipe", "ignore", "ignore"] });
+  await menuEntry(4);
+  let copied = "\u2205";
+  for (let i = 0; i < 50 && copied === "\u2205"; ++i, await sleep(100))
+    try { copied = run("xclip", ["-o", "-selection", "clipboard", "-t", "UTF8_STRING"], { stdio: ["ignore", "pipe", "ignore"] }); } catch { /* between owners */ }
+  assert.equal(copied, link);
+  // Its fifth has Windows open the scheme's links with this .exe, and says so.
+  await menuEntry(5);
+  const told = await waitWindow("^ΣΧΗμάτιος$");
+  await keysOn(told, "Return");
+  const command = run("wine", ["reg", "query", "HKCU\\Software\\Classes\\schimatios\\shell\\open\\command"]);
+  assert.match(command, /schimatios\.exe" "%1"/i);
+  assert.match(run("wine", ["reg", "query", "HKCU\\Software\\Classes\\schimatios", "/v", "URL Protocol"]), /URL Protocol/);
+});
+
 // The conformance table, played under Wine with real input: clicks, keys pressed with the
 // pointer on the window that has the keyboard (no window manager: the keyboard follows the
 // pointer), every expectation read from the screen. What cannot be read from outside the

@@ -123,6 +123,11 @@ TEST(Link, ReadAsATeacherTypesIt) {
         {"schimatios:1%2F%CE%BA%CF%8D%CE%BA%CE%BB%CE%BF%CF%82%2FR%3D4", "Formk", {{"hsbR", 4}}},
         {"SCHIMATIOS:1/κυκλος/R=4.0", "Formk", {{"hsbR", 4}}},
         {"file:///home/teacher/schimatios.html#schimatios:1/κύκλος/R=4", "Formk", {{"hsbR", 4}}},
+        // The README's two examples.
+        {"1/τραπέζιο/Α=60/Β=70/α=5/γ=4",
+         "Formtra",
+         {{"hsbgoniaa", 60}, {"hsbgoniab", 70}, {"hsbpleuraa", 5}, {"hsbpleurag", 4}}},
+        {"1/ευθύγραμμο-τμήμα/ΑΒ=70.5/φ=30", "Formline", {{"hsbmhkos", 7050}, {"hsbdief", 3000}}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.text);

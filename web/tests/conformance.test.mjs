@@ -25,6 +25,31 @@ const listen = (page) => page.evaluate(() => {
   }).observe(document.getElementById("spoken"), { childList: true, characterData: true, subtree: true });
 });
 
+// A control off the page's view or under another window: scrolled to, and that window
+// dragged aside by its title bar first, as a pupil would.
+async function uncover(page, form, control) {
+  for (let tries = 0; tries < 4; ++tries) {
+    const found = await ctl(page, form, control).evaluate((el) => {
+      el.scrollIntoView({ block: "nearest", inline: "nearest" }); // (as a pupil scrolls to it)
+      const r = el.getBoundingClientRect();
+      const top = document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2);
+      const w = top && top.closest("[data-form]");
+      if (!w || el.closest("[data-form]").contains(top)) return null;
+      const c = w.getBoundingClientRect();
+      // Beside the control, to its right if the page has room there, else to its left.
+      const right = r.right + 8 - c.left, left = r.left - 8 - c.right;
+      return { form: w.dataset.form, dx: c.right + right <= innerWidth ? right : left };
+    });
+    if (!found) return;
+    const bar = await win(page, found.form).locator(".titlebar .caption").boundingBox();
+    const [x, y] = [bar.x + 4, bar.y + bar.height / 2];
+    await page.mouse.move(x, y);
+    await page.mouse.down();
+    await page.mouse.move(x + found.dx, y, { steps: 6 });
+    await page.mouse.up();
+  }
+}
+
 async function expectations(page, e, label) {
   if (e.said) {
     const sep = await page.evaluate(() => new Intl.NumberFormat(navigator.language).formatToParts(1.5)
@@ -79,6 +104,7 @@ for (const scenario of table.scenarios)
       } else if (step.wait) {
         await page.waitForTimeout(step.wait);
       } else if (step.click) {
+        await uncover(page, ...step.click);
         await ctl(page, ...step.click).click();
         await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
       } else if (step.focus) {

@@ -41,7 +41,7 @@ before(async () => {
   for (const line of run("wine", [process.env.SCHIMATIOS_DESIGNS]).split(/\r?\n/)) {
     const [form, control, kind, ...n] = line.split("\t");
     if (!control) {
-      if (form) forms[form] = { caption: kind, tabOrder: (n[0] ?? "").split(" ") };
+      if (form) forms[form] = { caption: kind, tabOrder: (n[0] ?? "").split(" "), width: Number(n[1]) };
       continue;
     }
     const [left, top, width, height, min, max, value] = n.map(Number);
@@ -81,10 +81,12 @@ async function waitWindow(caption, present = true, as = () => true) {
   throw new Error(`${caption} ${present ? "never came" : "never went"}${lastSeen ? " as wanted: " + JSON.stringify(lastSeen) : ""}`);
 }
 
-// A control's rectangle on the screen: its design's twips, 15 a pixel at 96 DPI.
+// A control's rectangle on the screen: its design's twips, 15 a pixel at 96 DPI, times the
+// window's zoom (its client area's width over its design's).
 function rect(win, form, control) {
   const c = designs[form][control];
-  const px = (t) => Math.round(t / 15);
+  const zoom = forms[form]?.width ? win.w / Math.round(forms[form].width / 15) : 1;
+  const px = (t) => Math.round((t * zoom) / 15);
   return { x: win.x + px(c.left), y: win.y + px(c.top), w: px(c.width), h: px(c.height), ...c };
 }
 

@@ -5,7 +5,7 @@
 import assert from "node:assert/strict";
 import fs from "node:fs";
 import { after, before, test } from "node:test";
-import { FIGURES, beeps, boxes, ctl, launch, loadedForms, open, openFigure, setBar, win } from "./browser.mjs";
+import { FIGURES, beeps, boxes, ctl, launch, listen, loadedForms, open, openFigure, setBar, win } from "./browser.mjs";
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -30,14 +30,6 @@ async function assertAccessible(page, where) {
   assert.deepEqual(bad, [], where);
 }
 
-// Every text the live region says from now on, in order.
-const listen = (page) => page.evaluate(() => {
-  window.said = [];
-  new MutationObserver(() => {
-    const text = document.getElementById("spoken").textContent;
-    if (text) window.said.push(text);
-  }).observe(document.getElementById("spoken"), { childList: true, characterData: true, subtree: true });
-});
 const said = (page) => page.evaluate(() => window.said.splice(0));
 const drawing = (page, form) => win(page, form).locator("canvas[data-surface]");
 

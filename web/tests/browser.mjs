@@ -114,6 +114,15 @@ export async function recordEvents(page) {
   return () => page.evaluate(() => window.seenEvents.splice(0));
 }
 
+// From now on, every text the live region says, in order, in window.said.
+export const listen = (page) => page.evaluate(() => {
+  window.said = [];
+  new MutationObserver(() => {
+    const text = document.getElementById("spoken").textContent;
+    if (text) window.said.push(text);
+  }).observe(document.getElementById("spoken"), { childList: true, characterData: true, subtree: true });
+});
+
 export const loadedForms = (page) =>
   page.evaluate(() => [...document.querySelectorAll("[data-form]")].map((w) => w.dataset.form).sort());
 

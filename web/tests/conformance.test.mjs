@@ -4,7 +4,7 @@
 import assert from "node:assert/strict";
 import fs from "node:fs";
 import { after, before, test } from "node:test";
-import { ctl, launch, loadedForms, open, win } from "./browser.mjs";
+import { ctl, launch, listen, loadedForms, open, win } from "./browser.mjs";
 
 const table = JSON.parse(fs.readFileSync(new URL("../../tests/conformance/scenarios.json", import.meta.url)));
 
@@ -16,14 +16,6 @@ after(async () => { await browser.close(); });
 const pressed = (name) => name.split("+").map((k) =>
   k === "Ctrl" ? "Control" : /^Key[A-Z]$/.test(k) ? k.slice(3).toLowerCase() : k === "Digit0" ? "0" : k).join("+");
 
-// Every text the live region says from now on, in order.
-const listen = (page) => page.evaluate(() => {
-  window.said = [];
-  new MutationObserver(() => {
-    const text = document.getElementById("spoken").textContent;
-    if (text) window.said.push(text);
-  }).observe(document.getElementById("spoken"), { childList: true, characterData: true, subtree: true });
-});
 
 // A control off the page's view or under another window: scrolled to, and that window
 // dragged aside by its title bar first, as a pupil would.

@@ -10,6 +10,9 @@ namespace win {
 
 class Program;
 
+// A control's id: this plus its index in the form's design (tools outside find it by that).
+constexpr int kFirstControlId = 100;
+
 void drawButton(const DRAWITEMSTRUCT& item, const rt::ControlDesign& design, Program& program,
                 double scale);
 // Two device pixels of amber at scale 1, wider as the window is zoomed.

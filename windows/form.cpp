@@ -23,7 +23,6 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"SchimatiosForm";
 constexpr UINT_PTR kRestTimer = 1;
-constexpr int kFirstId = 100; // control ids: kFirstId + index in the design
 
 int scaled(int twips, double scale) {
     return rt::scaledPixels(twips, scale);
@@ -114,7 +113,7 @@ void Form::load(Form* inPlaceOf) {
         if ((*c)->kind == rt::ControlKind::Label) order.push_back(*c);
     controls_.clear();
     for (const rt::ControlDesign* c : order) {
-        const auto id = static_cast<INT_PTR>(kFirstId + (c - d.controls.data()));
+        const auto id = static_cast<INT_PTR>(kFirstControlId + (c - d.controls.data()));
         const wchar_t* cls = L"STATIC";
         DWORD s = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
         std::wstring text = wide(c->text);

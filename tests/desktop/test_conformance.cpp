@@ -13,10 +13,10 @@ using namespace testkit;
 
 namespace {
 
-QJsonArray scenarios() {
+QJsonObject table() {
     QFile file(QStringLiteral(SCHIMATIOS_SOURCE_DIR "/tests/conformance/scenarios.json"));
     if (!file.open(QIODevice::ReadOnly)) qFatal("no conformance table");
-    return QJsonDocument::fromJson(file.readAll()).object().value("scenarios").toArray();
+    return QJsonDocument::fromJson(file.readAll()).object();
 }
 
 // A key as the program names it, as Qt delivers it.
@@ -182,8 +182,16 @@ class TestConformance : public QObject {
   private slots:
     void scenario_data() {
         QTest::addColumn<QJsonArray>("steps");
-        for (const QJsonValue s : scenarios())
+        const QJsonObject t = table();
+        for (const QJsonValue s : t["scenarios"].toArray()) {
             QTest::newRow(qPrintable(s["name"].toString())) << s["steps"].toArray();
+            if (s["zoomed too"].toBool()) {
+                QJsonArray zoomed = t["zoom"].toArray();
+                for (const QJsonValue step : s["steps"].toArray())
+                    zoomed.append(step);
+                QTest::newRow(qPrintable(s["name"].toString() + ", zoomed")) << zoomed;
+            }
+        }
     }
     void scenario() {
         QFETCH(QJsonArray, steps);

@@ -70,7 +70,9 @@ async function expectations(page, e, label) {
     assert.equal(await page.evaluate(() => document.activeElement.dataset.control), e.focus, `${label}: focus`);
 }
 
-for (const scenario of table.scenarios)
+// Each scenario, and a second time zoomed where it says so.
+const played = table.scenarios.flatMap((s) => s["zoomed too"] ? [s, { name: `${s.name}, zoomed`, steps: [...table.zoom, ...s.steps] }] : [s]);
+for (const scenario of played)
   test(scenario.name, async () => {
     const page = await open(browser);
     await listen(page);

@@ -2,83 +2,140 @@
 //   form, "", caption, the controls a key reaches in tab order (space-separated), the
 //   client area's width (twips);
 //   form, control, kind, left, top, width, height (twips), min, max, value.
-// Given "check FORM SEPARATOR" and a window's boxes as "box<TAB>text" lines on standard
-// input, says whether they are what the core computes from the bars their boxes show:
-// "ok", "fresh" (no bar has moved yet), or a line per box that differs.
+// Given "watch SEPARATOR": once the program is quiet, a line for each of its windows on the
+// screen (as Windows has them: the X server may not have caught up), "FORM up", or for a
+// figure, its bars and boxes read from outside as a screen reader reads them (SBM_GETPOS,
+// WM_GETTEXT) and checked against the core: "FORM ok", "FORM fresh" (no bar has moved
+// yet), "FORM unread" (it did not answer), or "FORM BOX shows '…', not '…'" for a box that
+// differs from what its bars make; "busy" for a program that never
+// came to rest in 30 s. A box no handler writes at these bars (a refused trapezium's results) is
+// not checked.
+#include "controls.h"
 #include "forms.h"
 #include "interaction.h"
-#include "spoken.h"
+#include "text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <iostream>
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
-std::string trimmed(std::string s) {
-    const auto first = s.find_first_not_of(' ');
-    const auto last = s.find_last_not_of(" \r\n");
-    return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
+constexpr DWORD kPatience = 2000; // ms a busy program has to answer a message
+
+std::optional<LRESULT> ask(HWND hwnd, UINT message, WPARAM w = 0, LPARAM l = 0) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(hwnd, message, w, l, SMTO_ABORTIFHUNG, kPatience, &result))
+        return std::nullopt;
+    return static_cast<LRESULT>(result);
 }
 
-int check(const rt::FormClass& f, const std::string& separator) {
-    std::map<std::string, std::string> shown;
-    for (std::string line; std::getline(std::cin, line);)
-        if (const auto tab = line.find('\t'); tab != std::string::npos)
-            shown[line.substr(0, tab)] = line.substr(tab + 1);
-    std::vector<std::pair<std::string_view, int>> values;
-    std::vector<std::string_view> moved; // the bars whose boxes a handler has written
-    for (const rt::ControlDesign& bar : f.design.controls) {
-        if (bar.kind != rt::ControlKind::ScrollBar) continue;
-        const rt::ControlDesign* box = nullptr;
-        for (const rt::ControlDesign& c : f.design.controls)
-            if (c.kind == rt::ControlKind::TextBox && rt::spokenName(c) == rt::spokenName(bar))
-                box = &c;
-        if (!box) continue;
-        const std::string text = trimmed(shown[std::string(box->name)]);
-        // A box that still shows its design's text: no move of that bar has run a handler
-        // that writes it, so the bar is where the design puts it.
-        if (text == trimmed(std::string(box->text))) {
-            values.emplace_back(bar.name, bar.value);
+// A figure window's bars and boxes as "name<TAB>value" lines, one read.
+std::string readWindow(HWND window, const rt::FormClass& f) {
+    std::string out;
+    for (std::size_t i = 0; i < f.design.controls.size(); ++i) {
+        const rt::ControlDesign& c = f.design.controls[i];
+        const HWND control = GetDlgItem(window, win::kFirstControlId + static_cast<int>(i));
+        std::string value = "?";
+        if (c.kind == rt::ControlKind::ScrollBar) {
+            if (const auto pos = ask(control, SBM_GETPOS)) value = std::to_string(*pos);
+        } else if (c.kind == rt::ControlKind::TextBox) {
+            std::wstring text(4096, L'\0');
+            if (const auto n =
+                    ask(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())))
+                value = win::utf8(text.substr(0, static_cast<std::size_t>(*n)));
+        } else {
             continue;
         }
-        moved.push_back(bar.name);
-        int found = bar.min - 1;
-        for (int v = bar.min; v <= bar.max && found < bar.min; ++v)
-            if (trimmed(rt::spokenValue(bar.unit, v, separator)) == text) found = v;
-        if (found < bar.min)
-            return std::printf("%s: shows '%s', no value of its bar\n",
-                               std::string(box->name).c_str(), text.c_str()),
-                   0;
-        values.emplace_back(bar.name, found);
+        out += std::string(c.name) + '\t' + value + '\n';
     }
-    if (moved.empty()) return std::puts("fresh"), 0; // nothing moved yet: the design's texts
-    std::map<std::string, std::string> expected;
-    const rt::BarValues bars(values, separator);
-    for (const std::string_view bar : moved)
-        if (const rt::Handler* h = f.handlerFor(bar, rt::Event::Change)) {
-            const rt::Update u = (*h)(bars);
-            for (const rt::Step& s : u.steps())
-                if (s.kind == rt::Step::SetText) expected[s.name] = s.text;
+    return out;
+}
+
+// What a window's boxes must show for the bars it reads: each box its design's text or the
+// text a handler writes at these bars.
+std::string verdict(const rt::FormClass& f, const std::string& read, const std::string& sep) {
+    std::map<std::string, std::string> shown;
+    for (std::size_t at = 0, end; (end = read.find('\n', at)) != std::string::npos; at = end + 1) {
+        const std::string line = read.substr(at, end - at);
+        const auto tab = line.find('\t');
+        shown[line.substr(0, tab)] = line.substr(tab + 1);
+    }
+    std::vector<std::pair<std::string_view, int>> values;
+    for (const rt::ControlDesign& c : f.design.controls)
+        if (c.kind == rt::ControlKind::ScrollBar) {
+            if (shown[std::string(c.name)] == "?") return std::string(f.name()) + " unread\n";
+            values.emplace_back(c.name, std::stoi(shown[std::string(c.name)]));
         }
-    int wrong = 0;
-    for (const auto& [box, text] : expected)
-        if (shown.count(box) && shown[box] != text && ++wrong)
-            std::printf("%s: shows '%s', not '%s'\n", box.c_str(), shown[box].c_str(),
-                        text.c_str());
-    if (!wrong) std::puts("ok");
+    const rt::BarValues bars(values, sep);
+    std::map<std::string, std::vector<std::string>> written;
+    for (const auto& [bar, value] : values)
+        for (const rt::Event e : {rt::Event::Change, rt::Event::Scroll})
+            if (const rt::Handler* h = f.handlerFor(bar, e)) {
+                const rt::Update u = (*h)(bars);
+                for (const rt::Step& s : u.steps())
+                    if (s.kind == rt::Step::SetText) written[s.name].push_back(s.text);
+            }
+    std::string out;
+    bool moved = false;
+    for (const rt::ControlDesign& c : f.design.controls) {
+        if (c.kind != rt::ControlKind::TextBox) continue;
+        const std::string& text = shown[std::string(c.name)];
+        if (text == "?") return std::string(f.name()) + " unread\n";
+        if (text == c.text || !written.count(std::string(c.name))) continue;
+        moved = true;
+        const auto& made = written[std::string(c.name)];
+        if (std::find(made.begin(), made.end(), text) == made.end())
+            out += std::string(f.name()) + ' ' + std::string(c.name) + " shows '" + text +
+                   "', not '" + made.front() + "'\n";
+    }
+    return out.empty() ? std::string(f.name()) + (moved ? " ok\n" : " fresh\n") : out;
+}
+
+// The program's windows on the screen, each with its form.
+BOOL CALLBACK collect(HWND window, LPARAM list) {
+    const std::string caption = win::utf8(win::textOf(window));
+    if (!IsWindowVisible(window)) return TRUE;
+    for (const rt::FormClass* f : app::formClasses())
+        if (f->design.caption == caption)
+            reinterpret_cast<std::vector<std::pair<HWND, const rt::FormClass*>>*>(list)
+                ->emplace_back(window, f);
+    return TRUE;
+}
+
+// Waits for the program to catch up with the input (its windows, bars and boxes the same
+// over four reads 150 ms apart), then checks every figure window. A program
+// never quiet for thirty seconds is said to be busy.
+int watch(const std::string& sep) {
+    std::vector<std::pair<HWND, const rt::FormClass*>> windows;
+    std::vector<std::string> reads, last;
+    for (int quiet = 0, i = 0; quiet < 3; ++i, last = reads) {
+        if (i == 200) return std::puts("busy"), 0;
+        if (i) Sleep(150);
+        windows.clear();
+        EnumWindows(collect, reinterpret_cast<LPARAM>(&windows));
+        reads.clear();
+        for (const auto& [window, form] : windows)
+            reads.push_back(std::string(form->name()) + '\n' + readWindow(window, *form));
+        quiet = reads == last ? quiet + 1 : 0;
+    }
+    for (std::size_t i = 0; i < windows.size(); ++i)
+        std::fputs(reads[i].find('\t') == std::string::npos // (a figure has bars and boxes)
+                       ? (reads[i].substr(0, reads[i].find('\n')) + " up\n").c_str()
+                       : verdict(*windows[i].second, reads[i].substr(reads[i].find('\n') + 1), sep)
+                             .c_str(),
+                   stdout);
     return 0;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc == 4 && std::strcmp(argv[1], "check") == 0) {
-        const rt::FormClass* f = app::formClass(argv[2]);
-        return f ? check(*f, argv[3]) : 2;
-    }
+    if (argc == 3 && std::strcmp(argv[1], "watch") == 0) return watch(argv[2]);
     for (const rt::FormClass* f : app::formClasses()) {
         std::string order;
         for (const rt::ControlDesign* c : rt::tabOrder(f->design))

@@ -6,121 +6,16 @@
 // save. Run twice: in C.UTF-8, and as a Greek school's PC runs (SCHIMATIOS_LOCALE): Wine's
 // user locale Greek, with its decimal comma, and the keyboard's Greek layout active.
 import assert from "node:assert/strict";
-import { execFileSync, spawn, spawnSync } from "node:child_process";
+import { execFileSync, spawnSync } from "node:child_process";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 import { CIRCLE, PARALLELOGRAM, RECTANGLE, SQUARE_EMB, SQUARE_PER, TRAPEZIUM, TRIANGLE_RIGHT, segmentIn } from "../../tests/expected.mjs";
+import { K, box, boxes, captionOf, click, designs, env, forms, greek, home, key, program, rect, run, setUp, sleep,
+         start, stop, visibleForms, waitWindow, xdo } from "./wine.mjs";
 
-const exe = process.env.SCHIMATIOS_EXE;
-const greek = process.env.SCHIMATIOS_LOCALE === "el_GR.UTF-8";
-const locale = greek ? "el_GR.UTF-8" : "C.UTF-8";
-// The letter keys as this keyboard sends them: on the Greek layout the C key types "ψ".
-const K = greek ? { a: "Greek_alpha", c: "Greek_psi", s: "Greek_sigma", p: "Greek_pi" } : { a: "a", c: "c", s: "s", p: "p" };
-const home = fs.mkdtempSync(path.join(os.tmpdir(), "schimatios-wine-"));
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-let env, xvfb, program;
-const designs = {};
-const forms = {}; // each form's caption and tab order
-
-function run(command, args, options = {}) {
-  return execFileSync(command, args, { env, encoding: "utf8", ...options });
-}
-
-before(async () => {
-  xvfb = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
-               { stdio: ["ignore", "ignore", "ignore", "pipe"], detached: true });
-  const display = await new Promise((resolve) => xvfb.stdio[3].once("data", (d) => resolve(":" + String(d).trim())));
-  // Greek, as a Greek school's Windows is: the decimal comma, the Greek keyboard.
-  if (greek) execFileSync("localedef", ["-i", "el_GR", "-f", "UTF-8", path.join(home, locale)]);
-  env = { ...process.env, DISPLAY: display, WINEPREFIX: path.join(home, "wine"), WINEDEBUG: "-all",
-          WINEDLLOVERRIDES: "mscoree,mshtml=", LOCPATH: home, LANG: locale, LC_ALL: locale };
-  if (greek) run("setxkbmap", ["-layout", "gr,us"]);
-  run("wineboot", ["-i"], { stdio: "ignore" });
-  for (const line of run("wine", [process.env.SCHIMATIOS_DESIGNS]).split(/\r?\n/)) {
-    const [form, control, kind, ...n] = line.split("\t");
-    if (!control) {
-      if (form) forms[form] = { caption: kind, tabOrder: (n[0] ?? "").split(" "), width: Number(n[1]) };
-      continue;
-    }
-    const [left, top, width, height, min, max, value] = n.map(Number);
-    (designs[form] ??= {})[control] = { kind, left, top, width, height, min, max, value };
-  }
-});
-
-after(() => {
-  if (program) program.kill();
-  try { run("wineserver", ["-k"]); } catch { /* gone */ }
-  process.kill(-xvfb.pid);
-  fs.rmSync(home, { recursive: true, force: true });
-});
-
-const start = async () => {
-  program = spawn("wine", [exe], { env, stdio: "ignore", cwd: home }); // where a file is saved
-  return waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
-};
-
-// The X window of a form, by its caption (with no window manager an X window is exactly
-// the form's client area), and where it is.
-async function waitWindow(caption, present = true, as = () => true) {
-  let lastSeen = null;
-  for (let i = 0; i < 100; ++i) {
-    let ids = [];
-    try { ids = run("xdotool", ["search", "--onlyvisible", "--name", caption]).trim().split("\n").filter(Boolean); } catch { /* none */ }
-    if (present && ids.length) {
-      const g = Object.fromEntries(run("xdotool", ["getwindowgeometry", "--shell", ids[0]]).trim().split("\n")
-        .map((l) => l.split("=")).map(([k, v]) => [k, Number(v)]));
-      const win = { id: ids[0], x: g.X, y: g.Y, w: g.WIDTH, h: g.HEIGHT };
-      if (as(win)) return win;
-      lastSeen = win;
-    }
-    if (!present && !ids.length) return null;
-    await sleep(100);
-  }
-  throw new Error(`${caption} ${present ? "never came" : "never went"}${lastSeen ? " as wanted: " + JSON.stringify(lastSeen) : ""}`);
-}
-
-// A control's rectangle on the screen: its design's twips, 15 a pixel at 96 DPI, times the
-// window's zoom (its client area's width over its design's).
-function rect(win, form, control) {
-  const c = designs[form][control];
-  const zoom = forms[form]?.width ? win.w / Math.round(forms[form].width / 15) : 1;
-  const px = (t) => Math.round((t * zoom) / 15);
-  return { x: win.x + px(c.left), y: win.y + px(c.top), w: px(c.width), h: px(c.height), ...c };
-}
-
-const xdo = (...args) => run("xdotool", args.map(String));
-async function click(x, y, button = 1) {
-  xdo("mousemove", Math.round(x), Math.round(y));
-  xdo("click", button);
-  await sleep(120);
-}
-async function key(...keys) {
-  for (const k of keys) {
-    xdo("key", k);
-    await sleep(40);
-  }
-  await sleep(120);
-}
-
-// A box's text, as a user copies it.
-async function box(win, form, name) {
-  const r = rect(win, form, name);
-  await click(r.x + r.w - 4, r.y + r.h / 2);
-  // A mark on the clipboard first: Wine takes the X selection a moment after the copy.
-  const mark = "\u2205";
-  execFileSync("xclip", ["-selection", "clipboard", "-i"], { env, input: mark, stdio: ["pipe", "ignore", "ignore"] });
-  await key(`ctrl+${K.a}`, `ctrl+${K.c}`);
-  for (let i = 0; i < 50; ++i) {
-    let text = mark;
-    try { text = run("xclip", ["-o", "-selection", "clipboard", "-t", "UTF8_STRING"], { stdio: ["ignore", "pipe", "ignore"] }); } catch { /* between owners */ }
-    if (text !== mark) return text;
-    await sleep(50);
-  }
-  throw new Error(`${form}.${name}: nothing copied`);
-}
-const boxes = async (win, form, names) => { const out = []; for (const n of names) out.push(await box(win, form, n)); return out; };
+setUp();
 
 // A bar set with its keys, from where it stands, as a pupil steps it (a jump through
 // Home could pass through a figure that cannot be drawn): an arrow clicked for the
@@ -438,14 +333,11 @@ test("the credits, then the end button ends the program; a window's close ends i
 // place of the menu with its bars set; the figure's menu copies the link and, asked, has
 // Windows open such links with this .exe (for this user: nothing installed).
 test("a link on the command line opens its figure; the menu copies it and registers the scheme", async () => {
-  if (program) {
-    program.kill();
-    run("wineserver", ["-k"]);
-  }
+  stop();
   const [A, G, b, ...texts] = TRIANGLE_RIGHT;
   const greekName = encodeURIComponent("τρίγωνο");
   const link = `schimatios:1/${greekName}/${encodeURIComponent("Α")}=${A}/${encodeURIComponent("Γ")}=${G}/${encodeURIComponent("β")}=${b}`;
-  program = spawn("wine", [exe, link], { env, stdio: "ignore", cwd: home });
+  start(link);
   const t = await waitWindow("ΤΡΙΓΩΝΟ");
   assert.equal(await waitWindow("ΕΥΚΛΕΙΔΕΙΑ", false), null, "the figure in place of the menu");
   for (const name of Object.keys(bars)) delete bars[name];
@@ -472,173 +364,21 @@ test("a link on the command line opens its figure; the menu copies it and regist
   assert.match(run("wine", ["reg", "query", "HKCU\\Software\\Classes\\schimatios", "/v", "URL Protocol"]), /URL Protocol/);
 });
 
-// The storm: a seeded random walk of real input through the .exe, as the desktop's storm
-// walks its windows: clicks anywhere, drags, arrows and troughs held, the wheel, keys with
-// and without Ctrl (Ctrl + − 0 among them, Alt+F4 for a close box), over whatever windows
-// are up. After every batch: at most one menu or figure window, one credits, one notice;
-// the program alive and showing a window (or ended by its own End, then started again);
-// and now and then every box of the figure up equal to what the core computes from the
-// bars its boxes show. SCHIMATIOS_STORM_SEED replays a seed, SCHIMATIOS_STORM_EVENTS sets
-// the length. (The worksheet's keys and right clicks are left out: their dialogs wait for
-// a person; they have tests of their own.)
-const STORM_KEYS = ["Up", "Down", "Left", "Right", "Prior", "Next", "Home", "End", "Tab", "shift+Tab", "Return",
-                    "space", "Escape", "ctrl+Up", "ctrl+Down", "ctrl+Left", "ctrl+Right", "ctrl+Prior",
-                    "ctrl+Next", "ctrl+plus", "ctrl+minus", "ctrl+0", "alt+F4"];
-test("the storm: seeded random real input, the windows and every box as the core says", { skip: greek && "played once, in C: the input is the same" }, async () => {
-  const seed = Number(process.env.SCHIMATIOS_STORM_SEED ?? 20261210);
-  const total = Number(process.env.SCHIMATIOS_STORM_EVENTS ?? 4000);
-  let state = seed;
-  const random = (n) => { state = (state * 1103515245 + 12345) % 2147483648; return Math.floor((state / 2147483648) * n); };
-  const fresh = async () => {
-    if (program) program.kill();
-    try { run("wineserver", ["-k"]); } catch { /* gone */ }
-    await start();
-  };
-  await fresh();
-  const count = (form) => {
-    try { return run("xdotool", ["search", "--onlyvisible", "--name", captionOf(form)]).trim().split("\n").filter(Boolean).length; } catch { return 0; }
-  };
-  const where = `seed ${seed}`;
-  let restarts = 0, checked = 0, sinceCheck = 0, bare = 0, unread = 0;
-  for (let done = 0; done < total;) {
-    const up = [];
-    for (const f of visibleForms()) {
-      try { up.push({ form: f, ...(await waitWindow(captionOf(f))) }); } catch { /* gone meanwhile */ }
-    }
-    if (up.length === 0) {
-      await sleep(300);
-      if (program.exitCode !== null) {
-        ++restarts;
-        await fresh();
-      } else {
-        assert.ok((bare += 300) < 6000, `${where}, after ${done} events: alive, but no window`);
-      }
-      continue;
-    }
-    bare = 0;
-    const args = [];
-    for (let k = 0; k < 200 && done < total; ++k, ++done) {
-      const w = up[random(up.length)];
-      let x = w.x + random(w.w), y = w.y + random(w.h);
-      // (the menu's End button and Alt+F4 end the program: a restart under Wine takes seconds,
-      // so they come up a tenth as often as anything else)
-      const end = w.form === "Form1" && designs.Form1.Command4 && (() => {
-        const r = rect(w, "Form1", "Command4");
-        return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h;
-      })();
-      if (end && random(10)) [x, y] = [w.x + random(w.w), w.y + random(Math.round(w.h / 2))];
-      [x, y] = [Math.min(1279, Math.max(0, x)), Math.min(1023, Math.max(0, y))]; // (on the screen)
-      args.push("mousemove", x, y);
-      const kind = random(20);
-      if (kind < 6) args.push("click", "--delay", 0, 1);
-      else if (kind < 8) args.push("click", "--delay", 0, random(2) ? 4 : 5); // the wheel
-      else if (kind < 10) args.push("mousedown", 1, "mousemove", x, Math.max(0, y + random(240) - 120), "mouseup", 1);
-      else if (kind < 11) args.push("mousedown", 1, "sleep", 0.15, "mouseup", 1); // an arrow or the trough held
-      else {
-        let k = STORM_KEYS[random(STORM_KEYS.length)];
-        if (k === "alt+F4" && random(10)) k = "Tab";
-        args.push("key", "--delay", 0, k);
-      }
-      args.push("sleep", 0.005);
-    }
-    const t0 = Date.now();
-    xdo(...args);
-    if (process.env.SCHIMATIOS_STORM_TRACE) console.log(`# batch ${done}: ${Date.now() - t0} ms of input`);
-    await sleep(500);
-    const label = `${where}, after ${done} events`;
-    if (program.exitCode !== null || visibleForms().length === 0) {
-      for (let i = 0; i < 30 && program.exitCode === null && visibleForms().length === 0; ++i) await sleep(200);
-      if (visibleForms().length === 0) {
-        assert.notEqual(program.exitCode, null, `${label}: alive, but no window`);
-        ++restarts;
-        const t1 = Date.now();
-        await fresh();
-        if (process.env.SCHIMATIOS_STORM_TRACE) console.log(`# restart: ${Date.now() - t1} ms`);
-        continue;
-      }
-    }
-    // (Wine may still be working through the input: a window that gives way to another
-    // goes a moment after the other comes; the counts must hold once it has caught up)
-    const tally = () => Object.keys(forms).map((f) => [f, count(f)]).filter(([, n]) => n > 0);
-    const wrong = (t) => t.filter(([f]) => !["Formd", "Formm"].includes(f)).reduce((n, [, k]) => n + k, 0) > 1 ||
-                         t.some(([, k]) => k > 1);
-    let seen = tally();
-    for (let i = 0; i < 30 && wrong(seen); ++i, await sleep(100)) seen = tally();
-    // (or the program is ending, its End pressed: its windows go one by one)
-    for (let i = 0; i < 50 && wrong(seen) && program.exitCode === null; ++i, await sleep(100)) seen = tally();
-    if (program.exitCode !== null) {
-      ++restarts;
-      await fresh();
-      continue;
-    }
-    assert.ok(!wrong(seen), `${label}: the windows up: ${JSON.stringify(seen)}`);
-    // Every other batch with a figure up, its boxes against the core.
-    const figure = visibleForms().find((f) => designs[f] && Object.values(designs[f]).some((c) => c.kind === "scrollbar"));
-    if (figure && ++sinceCheck >= 2) {
-      sinceCheck = 0;
-      await sleep(1500); // (Wine through the flood of input)
-      const read = async () => {
-        if (!count(figure)) return "gone"; // (closed by input Wine was still working through)
-        for (const d of ["Formd", "Formm"]) if (count(d)) xdo("windowmove", (await waitWindow(captionOf(d))).id, 0, 1000);
-        const w = await waitWindow(captionOf(figure));
-        const lines = [];
-        for (const [name, c] of Object.entries(designs[figure])) {
-          if (c.kind !== "textbox") continue;
-          // (a click that did not take the focus lets Ctrl+C copy the figure and its values)
-          let text = await box(w, figure, name);
-          if (text.includes("\t")) text = await box(w, figure, name);
-          if (text.includes("\t")) throw new Error(`${name}: no box text copied`);
-          lines.push(`${name}\t${text}`);
-        }
-        // (a window that moved or grew meanwhile was read at the wrong places)
-        const now = await waitWindow(captionOf(figure));
-        if (now.x !== w.x || now.y !== w.y || now.w !== w.w) throw new Error("the window moved while read");
-        return execFileSync("wine", [process.env.SCHIMATIOS_DESIGNS, "check", figure, "."],
-                            { env, encoding: "utf8", input: lines.join("\n") + "\n" }).trim();
-      };
-      // A box that could not be read (nothing copied, the window moved meanwhile) leaves the
-      // check undecided, not failed: only a box read and found wrong is a fault.
-      let verdict;
-      for (let attempt = 0; attempt < 3; ++attempt) {
-        try { verdict = await read(); } catch (e) { verdict = "unread: " + String(e); }
-        if (["ok", "fresh", "gone"].includes(verdict)) break;
-        await sleep(1500); // (then read again: Wine may still have been busy)
-        if (!count(figure)) verdict = "gone";
-      }
-      if (process.env.SCHIMATIOS_STORM_TRACE) console.log(`# ${label}: ${figure} ${verdict}`);
-      assert.ok(["ok", "fresh", "gone"].includes(verdict) || verdict.startsWith("unread"), `${label}: ${figure}: ${verdict}`);
-      checked += verdict === "ok";
-      unread += verdict.startsWith("unread");
-    }
-  }
-  console.log(`# storm: ${total} events, ${checked} figures checked box by box (${unread} could not be read), ` +
-              `${restarts} restarts after End`);
-});
-
 // The conformance table, played under Wine with real input: clicks, keys pressed with the
 // pointer on the window that has the keyboard (no window manager: the keyboard follows the
 // pointer), every expectation read from the screen. What cannot be read from outside the
 // program is said where it is left out.
 const table = JSON.parse(fs.readFileSync(new URL("../../tests/conformance/scenarios.json", import.meta.url)));
-const captionOf = (form) => "^" + forms[form].caption.replace(/[.*+?^${}()|[\]\\]/g, "\\$&") + "$";
 const xKey = (name) => name.split("+").map((k) => ({
   Ctrl: "ctrl", Shift: "shift", Alt: "alt", ArrowUp: "Up", ArrowDown: "Down", ArrowLeft: "Left",
   ArrowRight: "Right", PageUp: "Prior", PageDown: "Next", Enter: "Return", Space: "space", Equal: "equal",
   Minus: "minus", Digit0: "0" }[k] ?? (k.startsWith("Key") ? K[k.slice(3).toLowerCase()] ?? k.slice(3).toLowerCase() : k))).join("+");
-function visibleForms() {
-  return Object.keys(forms).filter((f) => {
-    try { return run("xdotool", ["search", "--onlyvisible", "--name", captionOf(f)]).trim() !== ""; } catch { return false; }
-  }).sort();
-}
 // The X windows from the top of the stack down.
 const stacking = () => run("xwininfo", ["-root", "-children"]).split("\n")
   .map((l) => l.match(/^\s+(0x[0-9a-f]+) /)).filter(Boolean).map((m) => Number(m[1]));
 
 async function playScenario(scenario) {
-  if (program) {
-    program.kill();
-    run("wineserver", ["-k"]);
-  }
+  stop();
   await start();
   let shown = visibleForms();
   let front = "Form1"; // the window the keys go to
@@ -749,5 +489,6 @@ async function playScenario(scenario) {
 // to anything here that could listen: those scenarios are played by the other editions.
 const unheard = (scenario) => scenario.steps.some((s) => s.expect?.said) &&
   "the announcements go to UI Automation, which Wine does not carry: played on the desktop and the page";
-for (const scenario of table.scenarios)
+const played = table.scenarios.flatMap((s) => s["zoomed too"] ? [s, { name: `${s.name}, zoomed`, steps: [...table.zoom, ...s.steps] }] : [s]);
+for (const scenario of played)
   test(`conformance: ${scenario.name}`, { skip: unheard(scenario) }, () => playScenario(scenario));

@@ -7,9 +7,7 @@
 // figure, its bars and boxes read from outside as a screen reader reads them (SBM_GETPOS,
 // WM_GETTEXT) and checked against the core: "FORM ok", "FORM fresh" (no bar has moved
 // yet), "FORM unread" (it did not answer), or "FORM BOX shows '…', not '…'" for a box that
-// differs from what its bars make; "busy" for a program that never
-// came to rest in 30 s. A box no handler writes at these bars (a refused trapezium's results) is
-// not checked.
+// differs from what the bars make; "busy" for a program that never came to rest in 30 s.
 #include "controls.h"
 #include "forms.h"
 #include "interaction.h"
@@ -71,27 +69,54 @@ std::string verdict(const rt::FormClass& f, const std::string& read, const std::
             if (shown[std::string(c.name)] == "?") return std::string(f.name()) + " unread\n";
             values.emplace_back(c.name, std::stoi(shown[std::string(c.name)]));
         }
+    // What each bar's handlers write at these bars, box by box.
     const rt::BarValues bars(values, sep);
-    std::map<std::string, std::vector<std::string>> written;
-    for (const auto& [bar, value] : values)
+    std::map<std::string_view, std::map<std::string, std::string>> writes;
+    std::map<std::string, int> writers; // how many bars write a box
+    for (const auto& [bar, value] : values) {
         for (const rt::Event e : {rt::Event::Change, rt::Event::Scroll})
             if (const rt::Handler* h = f.handlerFor(bar, e)) {
                 const rt::Update u = (*h)(bars);
                 for (const rt::Step& s : u.steps())
-                    if (s.kind == rt::Step::SetText) written[s.name].push_back(s.text);
+                    if (s.kind == rt::Step::SetText) writes[bar][s.name] = s.text;
             }
-    std::string out;
+        for (const auto& [box, text] : writes[bar])
+            ++writers[box];
+    }
+    // A bar has been moved when a box that it alone writes (or, having none, any box it
+    // writes) no longer shows its design's text. The boxes a moved bar writes must show what
+    // it writes; a box no moved bar writes, its design's text. (A box no bar writes at these
+    // bars, such as a refused trapezium's results, is not checked.)
+    const auto design = [&](const std::string& box) {
+        for (const rt::ControlDesign& c : f.design.controls)
+            if (c.name == box) return std::string(c.text);
+        return std::string();
+    };
+    std::map<std::string, std::vector<std::string>> allowed;
     bool moved = false;
-    for (const rt::ControlDesign& c : f.design.controls) {
-        if (c.kind != rt::ControlKind::TextBox) continue;
-        const std::string& text = shown[std::string(c.name)];
+    for (const auto& [bar, boxes] : writes) {
+        bool own = false, changed = false, changedOwn = false;
+        for (const auto& [box, text] : boxes) {
+            const bool differs = shown[box] != design(box);
+            own = own || writers[box] == 1;
+            changed = changed || differs;
+            changedOwn = changedOwn || (writers[box] == 1 && differs);
+        }
+        if (own ? changedOwn : changed) {
+            moved = true;
+            for (const auto& [box, text] : boxes)
+                allowed[box].push_back(text);
+        }
+    }
+    std::string out;
+    for (const auto& [box, count] : writers) {
+        const std::string& text = shown[box];
         if (text == "?") return std::string(f.name()) + " unread\n";
-        if (text == c.text || !written.count(std::string(c.name))) continue;
-        moved = true;
-        const auto& made = written[std::string(c.name)];
+        auto& made = allowed[box];
+        if (made.empty()) made.push_back(design(box));
         if (std::find(made.begin(), made.end(), text) == made.end())
-            out += std::string(f.name()) + ' ' + std::string(c.name) + " shows '" + text +
-                   "', not '" + made.front() + "'\n";
+            out += std::string(f.name()) + ' ' + box + " shows '" + text + "', not '" +
+                   made.front() + "'\n";
     }
     return out.empty() ? std::string(f.name()) + (moved ? " ok\n" : " fresh\n") : out;
 }

@@ -389,7 +389,7 @@ async function playScenario(scenario) {
     const now = visibleForms();
     const fresh = now.filter((f) => !shown.includes(f));
     if (fresh.length) front = fresh[fresh.length - 1];
-    else if (!now.includes(front)) front = now.find((f) => !["Formd", "Formm"].includes(f)) ?? now[0];
+    else if (now.length && !now.includes(front)) front = now.find((f) => !["Formd", "Formm"].includes(f)) ?? now[0];
     const changed = JSON.stringify(now) !== JSON.stringify(shown);
     shown = now;
     return changed;

@@ -12,7 +12,7 @@ import os from "node:os";
 import path from "node:path";
 import { test } from "node:test";
 import { CIRCLE, PARALLELOGRAM, RECTANGLE, SQUARE_EMB, SQUARE_PER, TRAPEZIUM, TRIANGLE_RIGHT, segmentIn } from "../../tests/expected.mjs";
-import { K, box, boxes, captionOf, click, designs, env, forms, greek, home, key, program, rect, run, setUp, sleep,
+import { K, box, boxes, captionOf, click, designs, env, forms, fromMenu, greek, home, key, program, rect, run, setUp, sleep,
          start, stop, visibleForms, waitWindow, xdo } from "./wine.mjs";
 
 setUp();
@@ -115,7 +115,7 @@ test("the square: keys, the drawing, back; its table to the last digit", async (
 });
 
 test("the circle: a thumb drag, the arrows and the trough", async () => {
-  const menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  const menu = await fromMenu();
   const k = await openFigure(menu, "Command1", "ΚΥΚΛΟΣ");
   const bar = rect(k, "Formk", "hsbR");
   // The thumb, at 1 under the up arrow, dragged to the bottom: Scroll all the way to 10.
@@ -135,7 +135,7 @@ test("the circle: a thumb drag, the arrows and the trough", async () => {
 });
 
 test("the trapezium's table, and its notice closed by Escape", async () => {
-  const menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  const menu = await fromMenu();
   const t = await openFigure(menu, "Command6", "ΤΡΑΠΕΖΙΟ");
   for (const [A, B, a, g, ...texts] of TRAPEZIUM.slice(0, 3)) {
     await setBar(t, "Formtra", "hsbpleuraa", a);
@@ -159,7 +159,7 @@ test("the trapezium's table, and its notice closed by Escape", async () => {
 });
 
 test("the rectangle, the angle, the oblique parallelogram and the right triangle", async () => {
-  let menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  let menu = await fromMenu();
   const o = await openFigure(menu, "Command3", "ΟΡΘΟΓΩΝΙΟ");
   for (const [a, b, emb, per] of RECTANGLE) {
     await setBar(o, "Formo", "hsbpleyraa", a);
@@ -189,7 +189,7 @@ test("the rectangle, the angle, the oblique parallelogram and the right triangle
 });
 
 test("the segment in the system's language: long bars, Ctrl steps a tenth", async () => {
-  const menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  const menu = await fromMenu();
   const s = await openFigure(menu, "Command7", "ΕΥΘΥΓΡΑΜΜΟ");
   for (const [length, direction, ...texts] of segmentIn(greek ? "," : ".").slice(0, 3)) {
     await setBar(s, "Formline", "hsbmhkos", length);
@@ -231,7 +231,7 @@ async function keysOn(win, ...keys) {
 }
 
 test("the worksheet's keys: Ctrl+C copies a picture any program reads, Ctrl+S saves it, Ctrl+P prints", async () => {
-  const menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  const menu = await fromMenu();
   const sq = await openFigure(menu, "Command2", "ΤΕΤΡΑΓΩΝΟ");
   await setBar(sq, "Formt", "hsbpleyra", 3);
   // Something else on the clipboard first: text, from another program.
@@ -280,7 +280,7 @@ test("the worksheet's keys: Ctrl+C copies a picture any program reads, Ctrl+S sa
 });
 
 test("the credits stay above the window being worked, from the menu to a figure and back", async () => {
-  let menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  let menu = await fromMenu();
   const c = rect(menu, "Form1", "Command9");
   await click(c.x + c.w / 2, c.y + c.h / 2);
   let credits = await waitWindow("ΔΗΜΙΟΥΡΓΟΣ");
@@ -306,7 +306,7 @@ test("the credits stay above the window being worked, from the menu to a figure 
 });
 
 test("the credits, then the end button ends the program; a window's close ends it too", async () => {
-  const menu = await waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  const menu = await fromMenu();
   const c = rect(menu, "Form1", "Command9");
   await click(c.x + c.w / 2, c.y + c.h / 2);
   const credits = await waitWindow("ΔΗΜΙΟΥΡΓΟΣ");

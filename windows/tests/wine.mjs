@@ -59,6 +59,14 @@ export function start(...args) {
   program = spawn("wine", [exe, ...args], { env, stdio: "ignore", cwd: home });
   return args.length ? null : waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
 }
+// The menu alone on the screen, as a test begins: where an earlier test failed and left
+// other windows up, the program started afresh.
+export async function fromMenu() {
+  const up = visibleForms();
+  if (up.length === 1 && up[0] === "Form1" && program?.exitCode === null) return waitWindow("ΕΥΚΛΕΙΔΕΙΑ");
+  stop();
+  return start();
+}
 // The program and Wine's server stopped.
 export function stop() {
   if (program) program.kill();
@@ -114,19 +122,21 @@ export async function key(...keys) {
   await sleep(120);
 }
 
-// A box's text, as a user copies it.
+// A box's text, as a user copies it (copied again if nothing came: on a busy machine Wine
+// may take the X selection seconds after the copy).
 export async function box(win, form, name) {
   const r = rect(win, form, name);
-  await click(r.x + r.w - 4, r.y + r.h / 2);
-  // A mark on the clipboard first: Wine takes the X selection a moment after the copy.
-  const mark = "\u2205";
-  execFileSync("xclip", ["-selection", "clipboard", "-i"], { env, input: mark, stdio: ["pipe", "ignore", "ignore"] });
-  await key(`ctrl+${K.a}`, `ctrl+${K.c}`);
-  for (let i = 0; i < 50; ++i) {
-    let text = mark;
-    try { text = run("xclip", ["-o", "-selection", "clipboard", "-t", "UTF8_STRING"], { stdio: ["ignore", "pipe", "ignore"] }); } catch { /* between owners */ }
-    if (text !== mark) return text;
-    await sleep(50);
+  const mark = "\u2205"; // (on the clipboard first, to tell the copy from what was there)
+  for (let attempt = 0; attempt < 3; ++attempt) {
+    await click(r.x + r.w - 4, r.y + r.h / 2);
+    execFileSync("xclip", ["-selection", "clipboard", "-i"], { env, input: mark, stdio: ["pipe", "ignore", "ignore"] });
+    await key(`ctrl+${K.a}`, `ctrl+${K.c}`);
+    for (let i = 0; i < 60; ++i) {
+      let text = mark;
+      try { text = run("xclip", ["-o", "-selection", "clipboard", "-t", "UTF8_STRING"], { stdio: ["ignore", "pipe", "ignore"] }); } catch { /* between owners */ }
+      if (text !== mark) return text;
+      await sleep(50);
+    }
   }
   throw new Error(`${form}.${name}: nothing copied`);
 }

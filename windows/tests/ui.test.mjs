@@ -12,7 +12,7 @@ import os from "node:os";
 import path from "node:path";
 import { test } from "node:test";
 import { CIRCLE, PARALLELOGRAM, RECTANGLE, SQUARE_EMB, SQUARE_PER, TRAPEZIUM, TRIANGLE_RIGHT, segmentIn } from "../../tests/expected.mjs";
-import { K, box, boxes, captionOf, click, designs, env, forms, fromMenu, greek, home, key, program, rect, run, setUp, sleep,
+import { K, box, boxes, captionOf, click, designs, env, fromMenu, greek, home, key, program, rect, run, setUp, sleep,
          start, stop, visibleForms, waitWindow, xdo } from "./wine.mjs";
 
 setUp();
